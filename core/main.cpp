@@ -1,0 +1,6 @@
+#include <cstdio>
+
+int main() {
+    std::puts("mirvalo-asistente: the wizard's windows are not built yet.");
+    return 0;
+}

@@ -1,0 +1,2 @@
+#include <cstdio>
+int main() { std::puts("mirvalo-sandbox-server: not built yet"); return 1; }
