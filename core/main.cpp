@@ -1,6 +1,10 @@
-#include <cstdio>
+#include "core/PantallasDelAsistente.h"
+#include "core/frm_Splash.h"
+#include "ui/Aplicacion.h"
 
-int main() {
-    std::puts("mirvalo-asistente: the wizard's windows are not built yet.");
-    return 0;
+int main(int argc, char** argv) {
+    mirvalo::Aplicacion aplicacion(argc, argv);
+    mirvalo::RegistraLasPantallas();
+    mirvalo::Pantalla::Abre<mirvalo::frm_Splash>();
+    return aplicacion.Ejecuta();
 }

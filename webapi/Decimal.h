@@ -19,6 +19,11 @@ public:
     // to even; a magnitude beyond the range is nullopt).
     static std::optional<Decimal> Lee(std::string_view texto);
 
+    // The same reading, telling a malformed text apart from a value out of range (the reader
+    // reports them as different failures).
+    enum class Lectura { Correcta, Malformada, FueraDeIntervalo };
+    static Lectura Lee(std::string_view texto, Decimal& destino);
+
     // Rounded to the nearest integer, ties to the even one; nullopt beyond the int64 range.
     std::optional<int64_t> RedondeaAEntero() const;
     bool EsCero() const;
@@ -28,6 +33,11 @@ public:
     std::string Texto() const;
 
     friend bool operator==(const Decimal& a, const Decimal& b);
+
+    // Limits of what a value holds: |value| < 10^38, at most 38 significant digits and at most
+    // 64 digits after the point (finer fractions are rounded half to even).
+    static constexpr int DigitosMaximos = 38;
+    static constexpr int EscalaMaxima = 64;
 
 private:
     __extension__ using Coeficiente = __int128;

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -62,7 +63,18 @@ public:
     const std::vector<Par>& Pares() const { return pares_; }
 
 private:
+    // Small objects (the usual answer item) are searched pair by pair; from this size on, a hash
+    // index keeps building and searching a large object linear.
+    static constexpr std::size_t ParesSinIndice = 8;
+
+    std::size_t Posicion(std::string_view clave) const;  // pares_.size() when absent
+    void Indexa(std::size_t posicion);
+    void ReconstruyeIndice();
+
     std::vector<Par> pares_;
+    // Open addressing over positions in pares_ (0 = free slot, otherwise position + 1); empty
+    // while the object is small.
+    std::vector<uint32_t> indice_;
 };
 
 inline ValorJson::ValorJson(ObjetoJson o) : valor_(std::make_unique<ObjetoJson>(std::move(o))) {}

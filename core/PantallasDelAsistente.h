@@ -1,0 +1,22 @@
+#pragma once
+// The assistant's screens, registered by name so that a screen can show the next one without
+// depending on its library. This header belongs to the executables that link every screen library
+// (the assistant, the end-to-end tests); the core library itself never includes it.
+//
+// Adding a screen: include its header and add one line to RegistraLasPantallas.
+
+#include "core/Pantallas.h"
+#include "download/frm_Descargar.h"
+#include "screens/frm_Error.h"
+#include "screens/frm_Finalizar.h"
+#include "ui/Pantalla.h"
+
+namespace mirvalo {
+
+inline void RegistraLasPantallas() {
+    pantallas::Registra("frm_Error", [] { Pantalla::Abre<frm_Error>(); });
+    pantallas::Registra("frm_Descargar", [] { Pantalla::Abre<frm_Descargar>(); });
+    pantallas::Registra("frm_Finalizar", [] { Pantalla::Abre<frm_Finalizar>(); });
+}
+
+}  // namespace mirvalo
