@@ -43,7 +43,8 @@ int main(int argc, char** argv) {
         }
     }
     const auto microsegundos =
-        std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - inicio).count();
+        std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - inicio)
+            .count();
     std::printf("transfers_us %lld files %lld progress_events %lld last_percentage %.0f failures %lld\n",
                 static_cast<long long>(microsegundos), static_cast<long long>(archivos),
                 static_cast<long long>(eventos), ultimoAvance, static_cast<long long>(fallos));

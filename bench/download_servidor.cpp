@@ -39,8 +39,9 @@ void Atiende(int conexion) {
     }
     const auto inicio = peticion.find(' ');
     const auto fin = peticion.find(' ', inicio + 1);
-    const std::string ruta =
-        inicio == std::string::npos || fin == std::string::npos ? "" : peticion.substr(inicio + 1, fin - inicio - 1);
+    const std::string ruta = inicio == std::string::npos || fin == std::string::npos
+                                 ? ""
+                                 : peticion.substr(inicio + 1, fin - inicio - 1);
     const bool segura = ruta.starts_with('/') && ruta.find("..") == std::string::npos;
     const int archivo = segura ? ::open((carpeta / ruta.substr(1)).c_str(), O_RDONLY | O_CLOEXEC) : -1;
     struct stat datos {};
@@ -51,7 +52,8 @@ void Atiende(int conexion) {
                             std::to_string(datos.st_size) + "\r\n\r\n");
         off_t desde = 0;
         while (desde < datos.st_size)
-            if (::sendfile(conexion, archivo, &desde, static_cast<std::size_t>(datos.st_size - desde)) <= 0) break;
+            if (::sendfile(conexion, archivo, &desde, static_cast<std::size_t>(datos.st_size - desde)) <= 0)
+                break;
     }
     if (archivo >= 0) ::close(archivo);
     ::shutdown(conexion, SHUT_WR);
@@ -76,7 +78,8 @@ int main(int argc, char** argv) {
     direccion.sin_family = AF_INET;
     direccion.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
     socklen_t largo = sizeof direccion;
-    if (::bind(escucha, reinterpret_cast<sockaddr*>(&direccion), sizeof direccion) != 0 || ::listen(escucha, 128) != 0 ||
+    if (::bind(escucha, reinterpret_cast<sockaddr*>(&direccion), sizeof direccion) != 0 ||
+        ::listen(escucha, 128) != 0 ||
         ::getsockname(escucha, reinterpret_cast<sockaddr*>(&direccion), &largo) != 0) {
         std::perror("bind/listen on 127.0.0.1");
         return 1;

@@ -10,10 +10,6 @@
 namespace mirvalo {
 namespace {
 
-// Small writes are gathered up to this size; larger ones, which a fast transfer hands over, go to
-// the file without being copied.
-constexpr std::size_t TamanoDelBufer = 64 * 1024;
-
 std::string NombreTemporal(uint16_t numero) {
     char nombre[16];
     std::snprintf(nombre, sizeof nombre, "MVL%X.tmp", static_cast<unsigned>(numero));
@@ -22,9 +18,9 @@ std::string NombreTemporal(uint16_t numero) {
 
 }  // namespace
 
-DescargaArchivoTemporal::DescargaArchivoTemporal(std::filesystem::path ruta, std::unique_ptr<char[]> bufer,
+DescargaArchivoTemporal::DescargaArchivoTemporal(std::filesystem::path ruta,
                                                  std::unique_ptr<std::FILE, CierraArchivo> archivo)
-    : ruta_(std::move(ruta)), bufer_(std::move(bufer)), archivo_(std::move(archivo)) {}
+    : ruta_(std::move(ruta)), archivo_(std::move(archivo)) {}
 
 std::unique_ptr<DescargaArchivoTemporal> DescargaArchivoTemporal::Crea(const std::filesystem::path& carpeta) {
     // Like the system's own temporary names: a number of four hexadecimal digits at most, tried from a
@@ -40,10 +36,11 @@ std::unique_ptr<DescargaArchivoTemporal> DescargaArchivoTemporal::Crea(const std
             if (errno == EEXIST) continue;
             return nullptr;
         }
-        auto bufer = std::make_unique<char[]>(TamanoDelBufer);
-        std::setvbuf(archivo.get(), bufer.get(), _IOFBF, TamanoDelBufer);
+        // Each piece goes to the file as it came: pieces are large when the transfer is fast, and
+        // copying them through a buffer would only cost time.
+        std::setvbuf(archivo.get(), nullptr, _IONBF, 0);
         return std::unique_ptr<DescargaArchivoTemporal>(
-            new DescargaArchivoTemporal(std::move(ruta), std::move(bufer), std::move(archivo)));
+            new DescargaArchivoTemporal(std::move(ruta), std::move(archivo)));
     }
     return nullptr;
 }
@@ -61,7 +58,7 @@ bool DescargaArchivoTemporal::Escribe(const char* datos, std::size_t cantidad) {
 
 bool DescargaArchivoTemporal::ReemplazaA(const std::filesystem::path& destino) {
     if (!archivo_) return false;
-    // fclose reports the writes still in the buffer: a full disk often shows only here.
+    // A file system may report a failed write only when the file is closed.
     const bool cerrado = std::fclose(archivo_.release()) == 0;
     if (!cerrado) return false;
     std::error_code error;

@@ -19,7 +19,7 @@ public:
     DescargaArchivoTemporal(const DescargaArchivoTemporal&) = delete;
     DescargaArchivoTemporal& operator=(const DescargaArchivoTemporal&) = delete;
 
-    // Appends to the file. Writes are gathered into large ones. False when the file cannot take them.
+    // Appends to the file. False when the file cannot take the bytes.
     bool Escribe(const char* datos, std::size_t cantidad);
 
     // Closes the file and moves it onto `destino` in one step, replacing a file there. False when
@@ -33,12 +33,9 @@ private:
         void operator()(std::FILE* archivo) const { std::fclose(archivo); }
     };
 
-    DescargaArchivoTemporal(std::filesystem::path ruta, std::unique_ptr<char[]> bufer,
-                            std::unique_ptr<std::FILE, CierraArchivo> archivo);
+    DescargaArchivoTemporal(std::filesystem::path ruta, std::unique_ptr<std::FILE, CierraArchivo> archivo);
 
     std::filesystem::path ruta_;
-    // Declared before the file, so the file is closed while its buffer still exists.
-    std::unique_ptr<char[]> bufer_;
     std::unique_ptr<std::FILE, CierraArchivo> archivo_;
     bool enSuLugar_ = false;
 };

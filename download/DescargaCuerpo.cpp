@@ -9,8 +9,12 @@ namespace mirvalo {
 DescargaCuerpo::DescargaCuerpo(int64_t longitud, int32_t bytesPorBloque, DescargaArchivoTemporal* archivo,
                                std::string& memoria, const EventoProgreso& progreso,
                                DescargaRitmoDeEventos& ritmo)
-    : longitud_(longitud), bytesPorBloque_(bytesPorBloque), archivo_(archivo), memoria_(memoria),
-      progreso_(progreso), ritmo_(ritmo) {}
+    : longitud_(longitud),
+      bytesPorBloque_(bytesPorBloque),
+      archivo_(archivo),
+      memoria_(memoria),
+      progreso_(progreso),
+      ritmo_(ritmo) {}
 
 bool DescargaCuerpo::Recibe(const char* datos, std::size_t cantidad) {
     LeeElReloj();
@@ -59,7 +63,8 @@ void DescargaCuerpo::AnunciaProgreso(int64_t bytes) {
     if (++bloquesSinLeerElReloj_ == BloquesPorLectura) LeeElReloj();
     ritmo_.EnBloque(ahora_);
     recibido_ += bytes;
-    const auto transcurridoMs = std::chrono::duration_cast<std::chrono::milliseconds>(ahora_ - inicio_).count();
+    const auto transcurridoMs =
+        std::chrono::duration_cast<std::chrono::milliseconds>(ahora_ - inicio_).count();
     const double segundos = static_cast<double>(transcurridoMs) / 1000.0;
     if (transcurridoMs > 0) velocidad_ = static_cast<double>(recibido_) / segundos;
     double avance = 0;

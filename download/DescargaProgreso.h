@@ -13,8 +13,8 @@ namespace mirvalo {
 //   velocidad     bytes per second so far (a copy: changing it changes nothing)
 //   detener       false when raised; set it to true to cancel the transfer before its next read
 // Byte counts are 64-bit so that neither a large body nor a fast link can overflow them.
-using EventoProgreso = std::function<void(int64_t longitud, int64_t recibido, double avance,
-                                          int32_t transcurrido, double faltante, int64_t& velocidad,
-                                          bool& detener)>;
+using EventoProgreso =
+    std::function<void(int64_t longitud, int64_t recibido, double avance, int32_t transcurrido,
+                       double faltante, int64_t& velocidad, bool& detener)>;
 
 }  // namespace mirvalo

@@ -39,17 +39,17 @@ constexpr int32_t LecturaFallida = 999;
 
 std::optional<std::string_view> TextoDelError(int32_t codigo) {
     switch (codigo) {
-    case 1: return "URL incorrecta.";
-    case 2: return "Error en InternetOpen.";
-    case 3: return "Error en InternetConnect.";
-    case 4: return "Error en InternetOpenRequest.";
-    case 5: return "Error en InternetSendRequest.";
-    case 6: return "Error en InternetQueryInfo.";
-    case 7: return "Error en InternetReadFile.";
-    case 8: return "No se ha podido crear el fichero de destino.";
-    case 998: return "Descarga cancelada por el usuario.";
-    case 999: return "Ha ocurrido un error durante la descarga.";
-    default: return std::nullopt;
+        case 1: return "URL incorrecta.";
+        case 2: return "Error en InternetOpen.";
+        case 3: return "Error en InternetConnect.";
+        case 4: return "Error en InternetOpenRequest.";
+        case 5: return "Error en InternetSendRequest.";
+        case 6: return "Error en InternetQueryInfo.";
+        case 7: return "Error en InternetReadFile.";
+        case 8: return "No se ha podido crear el fichero de destino.";
+        case 998: return "Descarga cancelada por el usuario.";
+        case 999: return "Ha ocurrido un error durante la descarga.";
+        default: return std::nullopt;
     }
 }
 
@@ -103,7 +103,9 @@ void EX_Download::URL(std::string_view valor) {
     AnalizarURL();
 }
 
-std::string EX_Download::Fichero() const { return texto::Recorta(fichero_); }
+std::string EX_Download::Fichero() const {
+    return texto::Recorta(fichero_);
+}
 
 int32_t EX_Download::Puerto() const {
     if (puerto_ != 0) return puerto_;
@@ -129,7 +131,8 @@ bool EX_Download::AnalizarURL() {
         return false;
     }
     const auto barra = url.find('/', inicioDelHost);
-    host_ = url.substr(inicioDelHost, barra == std::string_view::npos ? std::string_view::npos : barra - inicioDelHost);
+    host_ = url.substr(inicioDelHost,
+                       barra == std::string_view::npos ? std::string_view::npos : barra - inicioDelHost);
     if (barra != std::string_view::npos && barra + 1 < url.size()) ruta_ = url.substr(barra);
     return true;
 }
@@ -168,7 +171,8 @@ void EX_Download::Transfiere(int32_t cuerpo) {
     std::string host = host_;
     int32_t puerto = Puerto();
     const auto dosPuntos = host.rfind(':');
-    if (dosPuntos != std::string::npos && dosPuntos > 0 && SoloDigitos(std::string_view(host).substr(dosPuntos + 1))) {
+    if (dosPuntos != std::string::npos && dosPuntos > 0 &&
+        SoloDigitos(std::string_view(host).substr(dosPuntos + 1))) {
         const std::string escrito = host.substr(dosPuntos + 1);
         host.resize(dosPuntos);
         if (puerto_ == 0) puerto = escrito.size() <= 5 ? std::stoi(escrito) : -1;
@@ -215,7 +219,8 @@ void EX_Download::Transfiere(int32_t cuerpo) {
     if (recepcion.Cancelado()) return EstablecerError(Cancelada);
     if (recepcion.FalloElArchivo()) return EstablecerError(SinFicheroDeDestino);
     // A body shorter than its Content-Length broke off, however the connection ended.
-    if (final == HttpConexion::Final::Fallida || !recepcion.Completo()) return EstablecerError(LecturaFallida);
+    if (final == HttpConexion::Final::Fallida || !recepcion.Completo())
+        return EstablecerError(LecturaFallida);
     if (t.archivo && !t.archivo->ReemplazaA(t.destino)) return EstablecerError(SinFicheroDeDestino);
 }
 
@@ -250,7 +255,8 @@ bool EX_Download::AtiendeLaRespuesta(Transferencia& t, const HttpEncabezados& en
     } else if (longitud >= 0) {
         contenidoDescargado_.assign(static_cast<std::size_t>(longitud), ' ');
     }
-    t.recepcion.emplace(longitud, bytesBloqueDescarga_ >= 1 ? bytesBloqueDescarga_ : BytesBloqueDescargaPorDefecto,
+    t.recepcion.emplace(longitud,
+                        bytesBloqueDescarga_ >= 1 ? bytesBloqueDescarga_ : BytesBloqueDescargaPorDefecto,
                         t.archivo.get(), contenidoDescargado_, Progreso, t.ritmo);
     t.decidida = false;
     // Nothing more to wait for when the declared body is empty.
@@ -260,17 +266,17 @@ bool EX_Download::AtiendeLaRespuesta(Transferencia& t, const HttpEncabezados& en
 int64_t EX_Download::LeeLosEncabezados(const HttpEncabezados& encabezados) {
     const auto valorDe = [&encabezados](Encabezado encabezado) -> std::optional<std::string> {
         switch (encabezado) {
-        case Encabezado::ContentLength: return QueCabe(encabezados.Valor("Content-Length"));
-        case Encabezado::ContentType: return QueCabe(encabezados.Valor("Content-Type"));
-        case Encabezado::Expires: return QueCabe(encabezados.Valor("Expires"));
-        case Encabezado::LastModified: return QueCabe(encabezados.Valor("Last-Modified"));
-        case Encabezado::Pragma: return std::string(PragmaDeLaPeticion);
-        case Encabezado::Version: return QueCabe(encabezados.Version());
-        case Encabezado::RawHeaders: return QueCabe(encabezados.LineaDeEstado());
-        case Encabezado::RawHeadersCrLf: return QueCabe(encabezados.Crudos());
-        case Encabezado::Forwarded: return QueCabe(encabezados.Valor("Forwarded"));
-        case Encabezado::Server: return QueCabe(encabezados.Valor("Server"));
-        case Encabezado::RequestMethod: return std::string(MetodoDeLaPeticion);
+            case Encabezado::ContentLength: return QueCabe(encabezados.Valor("Content-Length"));
+            case Encabezado::ContentType: return QueCabe(encabezados.Valor("Content-Type"));
+            case Encabezado::Expires: return QueCabe(encabezados.Valor("Expires"));
+            case Encabezado::LastModified: return QueCabe(encabezados.Valor("Last-Modified"));
+            case Encabezado::Pragma: return std::string(PragmaDeLaPeticion);
+            case Encabezado::Version: return QueCabe(encabezados.Version());
+            case Encabezado::RawHeaders: return QueCabe(encabezados.LineaDeEstado());
+            case Encabezado::RawHeadersCrLf: return QueCabe(encabezados.Crudos());
+            case Encabezado::Forwarded: return QueCabe(encabezados.Valor("Forwarded"));
+            case Encabezado::Server: return QueCabe(encabezados.Valor("Server"));
+            case Encabezado::RequestMethod: return std::string(MetodoDeLaPeticion);
         }
         return std::nullopt;
     };

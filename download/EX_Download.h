@@ -39,8 +39,17 @@ class EX_Download {
 public:
     // The answer headers that can be asked for, in the order they are read.
     enum class Encabezado {
-        ContentLength, ContentType, Expires, LastModified, Pragma, Version,
-        RawHeaders, RawHeadersCrLf, Forwarded, Server, RequestMethod,
+        ContentLength,
+        ContentType,
+        Expires,
+        LastModified,
+        Pragma,
+        Version,
+        RawHeaders,
+        RawHeadersCrLf,
+        Forwarded,
+        Server,
+        RequestMethod,
     };
 
     static constexpr int32_t BytesBloqueDescargaPorDefecto = 512;

@@ -50,7 +50,8 @@ std::string PrimerServidor(std::string_view lista) {
 }
 
 std::string ListaConComas(std::string lista) {
-    std::replace_if(lista.begin(), lista.end(), [](char c) { return c == ';' || c == ' '; }, ',');
+    std::replace_if(
+        lista.begin(), lista.end(), [](char c) { return c == ';' || c == ' '; }, ',');
     return lista;
 }
 
@@ -108,7 +109,8 @@ bool HttpConexion::Conecta(std::string_view esquema, std::string_view host, int3
         curl_url_set(m.direccion, CURLUPART_PORT, puertoTexto.c_str(), 0) != CURLUE_OK)
         return false;
     const std::string usuarioTexto(usuario), passwordTexto(password);
-    if (!usuarioTexto.empty() && curl_easy_setopt(m.peticion, CURLOPT_USERNAME, usuarioTexto.c_str()) != CURLE_OK)
+    if (!usuarioTexto.empty() &&
+        curl_easy_setopt(m.peticion, CURLOPT_USERNAME, usuarioTexto.c_str()) != CURLE_OK)
         return false;
     if (!passwordTexto.empty() &&
         curl_easy_setopt(m.peticion, CURLOPT_PASSWORD, passwordTexto.c_str()) != CURLE_OK)
@@ -128,7 +130,8 @@ bool HttpConexion::PreparaPeticion(std::string_view ruta) {
     CURL* p = m.peticion;
     bool bien = curl_easy_setopt(p, CURLOPT_CURLU, m.direccion) == CURLE_OK;
     bien = bien && curl_easy_setopt(p, CURLOPT_HTTPGET, 1L) == CURLE_OK;
-    bien = bien && curl_easy_setopt(p, CURLOPT_HTTP_VERSION, static_cast<long>(CURL_HTTP_VERSION_1_0)) == CURLE_OK;
+    bien = bien &&
+           curl_easy_setopt(p, CURLOPT_HTTP_VERSION, static_cast<long>(CURL_HTTP_VERSION_1_0)) == CURLE_OK;
     bien = bien && curl_easy_setopt(p, CURLOPT_HTTPHEADER, m.encabezados) == CURLE_OK;
     bien = bien && curl_easy_setopt(p, CURLOPT_PROTOCOLS_STR, "http,https") == CURLE_OK;
     bien = bien && curl_easy_setopt(p, CURLOPT_REDIR_PROTOCOLS_STR, "http,https") == CURLE_OK;
@@ -138,7 +141,8 @@ bool HttpConexion::PreparaPeticion(std::string_view ruta) {
     bien = bien && curl_easy_setopt(p, CURLOPT_SUPPRESS_CONNECT_HEADERS, 1L) == CURLE_OK;
     bien = bien && curl_easy_setopt(p, CURLOPT_NOSIGNAL, 1L) == CURLE_OK;
     bien = bien && curl_easy_setopt(p, CURLOPT_BUFFERSIZE, TamanoDeLectura) == CURLE_OK;
-    bien = bien && curl_easy_setopt(p, CURLOPT_HEADERFUNCTION, &HttpConexion::AlRecibirEncabezado) == CURLE_OK;
+    bien =
+        bien && curl_easy_setopt(p, CURLOPT_HEADERFUNCTION, &HttpConexion::AlRecibirEncabezado) == CURLE_OK;
     bien = bien && curl_easy_setopt(p, CURLOPT_HEADERDATA, this) == CURLE_OK;
     bien = bien && curl_easy_setopt(p, CURLOPT_WRITEFUNCTION, &HttpConexion::AlRecibirDatos) == CURLE_OK;
     bien = bien && curl_easy_setopt(p, CURLOPT_WRITEDATA, this) == CURLE_OK;
@@ -162,12 +166,14 @@ HttpConexion::Final HttpConexion::Ejecuta(const TiemposDeEspera& tiempos) {
     CURLcode resultado = CURLE_RECV_ERROR;  // when the loop broke off before the transfer ended
     int pendientes = 0;
     while (CURLMsg* mensaje = curl_multi_info_read(m.multi, &pendientes))
-        if (mensaje->msg == CURLMSG_DONE && mensaje->easy_handle == m.peticion) resultado = mensaje->data.result;
+        if (mensaje->msg == CURLMSG_DONE && mensaje->easy_handle == m.peticion)
+            resultado = mensaje->data.result;
     if (detenida_) return Final::Detenida;
     return resultado == CURLE_OK ? Final::Completa : Final::Fallida;
 }
 
-std::size_t HttpConexion::AlRecibirEncabezado(char* datos, std::size_t tamano, std::size_t cantidad, void* yo) {
+std::size_t HttpConexion::AlRecibirEncabezado(char* datos, std::size_t tamano, std::size_t cantidad,
+                                              void* yo) {
     auto& conexion = *static_cast<HttpConexion*>(yo);
     const std::size_t total = tamano * cantidad;
     auto& encabezados = conexion.encabezados_;

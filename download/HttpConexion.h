@@ -31,9 +31,9 @@ struct HttpProxy {
 class HttpConexion {
 public:
     enum class Final {
-        Completa,   // the server ended the answer
-        Detenida,   // a callback stopped the transfer
-        Fallida,    // the transport failed: see Encabezados().Completo() for how far it got
+        Completa,  // the server ended the answer
+        Detenida,  // a callback stopped the transfer
+        Fallida,   // the transport failed: see Encabezados().Completo() for how far it got
     };
 
     HttpConexion();

@@ -18,7 +18,9 @@ std::string_view SinBlancosAlrededor(std::string_view valor) {
     return valor;
 }
 
-bool EsDigito(char c) { return c >= '0' && c <= '9'; }
+bool EsDigito(char c) {
+    return c >= '0' && c <= '9';
+}
 
 }  // namespace
 

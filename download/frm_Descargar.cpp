@@ -1,8 +1,10 @@
 #include "download/frm_Descargar.h"
 
 #include <cmath>
+#include <initializer_list>
 #include <limits>
 #include <new>
+#include <optional>
 #include <string>
 #include <utility>
 

@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config git clang-format
   qt6-base-dev qt6-qpa-plugins libgl-dev
-  libcurl4-openssl-dev ca-certificates curl
+  libcurl4-openssl-dev ca-certificates curl openssl time
   mdbtools mdbtools-dev libglib2.0-dev
   libcpp-httplib-dev libssl-dev
   libgtest-dev libgmock-dev

@@ -49,8 +49,4 @@ void CajaDeTexto::Alignment(Alineacion alineacion) {
     ElWidget(*this).setAlignment(horizontal | Qt::AlignVCenter);
 }
 
-void CajaDeTexto::AplicaLosColores() {
-    ControlVisible::AplicaLosColores();
-}
-
 }  // namespace mirvalo

@@ -27,9 +27,6 @@ public:
     // handles it after the handler returns.
     std::function<void(int& codigo)> on_tecla;
 
-protected:
-    void AplicaLosColores() override;
-
 private:
     int longitud_maxima_ = 0;
     Alineacion alineacion_ = Alineacion::Izquierda;

@@ -142,8 +142,8 @@ BaseDeDatosJet BaseDeDatosJet::Abre(std::string_view cadenaDeConexion) {
     if (!texto::IgualesSinMayusculas(partes.proveedor, "Microsoft.Jet.OLEDB.4.0"))
         throw errores::ProveedorDesconocido();
 
-    const std::string ruta = sistema::RutaNativa(partes.origenDeDatos).string();
     if (partes.origenDeDatos.empty()) throw errores::ArchivoNoEncontrado(partes.origenDeDatos);
+    const std::string ruta = sistema::RutaNativa(partes.origenDeDatos).string();
 
     // libmdb does not check the database password: the engine's check is done here, on page 0.
     const std::vector<uint8_t> primeraPagina = LeeLaPrimeraPagina(ruta, partes.origenDeDatos);

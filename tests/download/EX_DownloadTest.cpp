@@ -1,7 +1,9 @@
 #include "download/EX_Download.h"
 
 #include <gtest/gtest.h>
+#include <signal.h>
 #include <stdlib.h>
+#include <sys/resource.h>
 
 #include <filesystem>
 #include <fstream>
@@ -81,6 +83,11 @@ protected:
         std::ofstream(ruta, std::ios::binary) << texto;
     }
     fs::path Destino() const { return carpeta_ / "archivo.bin"; }
+    void EsperaElCodigo8() const {
+        EXPECT_TRUE(descarga_.HuboError());
+        EXPECT_EQ(descarga_.StatusCode(), "008");
+        EXPECT_EQ(descarga_.StatusText(), "No se ha podido crear el fichero de destino.");
+    }
 
     prueba::ServidorDeArchivos servidor_;
     EX_Download descarga_;
@@ -151,7 +158,8 @@ TEST_F(EX_DownloadTest, AnySuccessStatusIsAcceptedAndRedirectionsAreFollowed) {
     RespuestaDePrueba sinContenido{.estado = 204, .razon = "No Content", .conLongitud = false};
     RespuestaDePrueba parcial{.estado = 206, .razon = "Partial Content", .cuerpo = Cuerpo(600)};
     RespuestaDePrueba vacio;
-    RespuestaDePrueba redirigida{.estado = 302, .razon = "Found", .encabezados = {{"Location", "/destino-final"}}};
+    RespuestaDePrueba redirigida{
+        .estado = 302, .razon = "Found", .encabezados = {{"Location", "/destino-final"}}};
     servidor_.Responde("/destino-final", {.razon = "Bien", .cuerpo = "el archivo movido"});
     const Caso casos[] = {
         {"204", sinContenido, "", "204", "No Content"},
@@ -335,6 +343,43 @@ TEST_F(EX_DownloadTest, PercentageHoldsForBodiesBeyondWhat32BitArithmeticTakes) 
     EXPECT_EQ(eventos_.back().recibido, 100'000'000);
     EXPECT_DOUBLE_EQ(eventos_.back().avance, 100);
     EXPECT_EQ(fs::file_size(Destino()), 100'000'000u);
+}
+
+TEST_F(EX_DownloadTest, TemporaryFileThatCannotBeMadeWrittenOrMovedFailsWithCode8) {
+    servidor_.Responde("/archivo.bin", {.cuerpo = std::string(256 * 1024, 'a')});
+    servidor_.Responde("/grande.bin", {.cuerpo = std::string(4 * 1024 * 1024, 'g')});
+    const auto descargaCon = [&](const std::string& ruta, const std::string& fichero) {
+        descarga_.Fichero(fichero);
+        descarga_.URL(servidor_.Url(ruta));
+        descarga_.Descargar(1);
+        EsperaElCodigo8();
+        EXPECT_TRUE(fs::is_empty(carpeta_));
+    };
+
+    // No folder to create the temporary file in.
+    descargaCon("/archivo.bin", "C:\\NoExiste\\archivo.bin");
+    EXPECT_FALSE(fs::exists(raiz_ / "NoExiste"));
+
+    // The file cannot be written: a size limit makes the writes fail (the small body at the close,
+    // the large one while it arrives). Root ignores permissions, so a limit is what stops it.
+    signal(SIGXFSZ, SIG_IGN);
+    rlimit antes{};
+    getrlimit(RLIMIT_FSIZE, &antes);
+    rlimit limitado = antes;
+    limitado.rlim_cur = 16 * 1024;
+    setrlimit(RLIMIT_FSIZE, &limitado);
+    descargaCon("/archivo.bin", "C:\\Descargas\\archivo.bin");
+    descargaCon("/grande.bin", "C:\\Descargas\\archivo.bin");
+    setrlimit(RLIMIT_FSIZE, &antes);
+
+    // The temporary file cannot take the target's place: a folder is there.
+    fs::create_directory(carpeta_ / "archivo.bin");
+    descarga_.Fichero("C:\\Descargas\\archivo.bin");
+    descarga_.URL(servidor_.Url("/archivo.bin"));
+    descarga_.Descargar(1);
+    EsperaElCodigo8();
+    EXPECT_TRUE(fs::is_directory(carpeta_ / "archivo.bin"));
+    EXPECT_EQ(std::distance(fs::directory_iterator(carpeta_), fs::directory_iterator()), 1);
 }
 
 }  // namespace

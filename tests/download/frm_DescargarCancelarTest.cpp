@@ -1,11 +1,19 @@
+#include <arpa/inet.h>
 #include <gtest/gtest.h>
-#include <sys/stat.h>
+#include <netinet/in.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
+#include <atomic>
 #include <chrono>
+#include <condition_variable>
 #include <filesystem>
 #include <functional>
+#include <mutex>
 #include <set>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "core/DM_Core.h"
@@ -19,6 +27,71 @@ using prueba::FalloReportado;
 using prueba::RespuestaDePrueba;
 using prueba::RespuestaProgramada;
 using namespace std::chrono_literals;
+
+// Answers one request with an empty body, but only once told to: until then the transfer waits
+// for the answer's head, and once it comes there is no block left to raise a progress event.
+class RespuestaRetenida {
+public:
+    RespuestaRetenida() {
+        escucha_ = socket(AF_INET, SOCK_STREAM, 0);
+        sockaddr_in direccion{};
+        direccion.sin_family = AF_INET;
+        direccion.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        socklen_t largo = sizeof direccion;
+        if (bind(escucha_, reinterpret_cast<sockaddr*>(&direccion), largo) != 0 || listen(escucha_, 1) != 0 ||
+            getsockname(escucha_, reinterpret_cast<sockaddr*>(&direccion), &largo) != 0)
+            throw std::runtime_error("cannot listen on loopback");
+        puerto_ = ntohs(direccion.sin_port);
+        hilo_ = std::thread([this] { Atiende(); });
+    }
+    ~RespuestaRetenida() {
+        Suelta();
+        hilo_.join();
+        close(escucha_);
+    }
+
+    std::string Url(const std::string& ruta) const {
+        return "http://127.0.0.1:" + std::to_string(puerto_) + ruta;
+    }
+    bool Recibida() const { return recibida_; }
+    void Suelta() {
+        std::lock_guard<std::mutex> bloqueo(mutex_);
+        soltar_ = true;
+        aviso_.notify_all();
+    }
+
+private:
+    void Atiende() {
+        pollfd espera{escucha_, POLLIN, 0};
+        if (poll(&espera, 1, 5000) != 1) return;
+        const int conexion = accept(escucha_, nullptr, nullptr);
+        if (conexion < 0) return;
+        std::string peticion;
+        char bytes[1024];
+        while (peticion.find("\r\n\r\n") == std::string::npos) {
+            const ssize_t leidos = recv(conexion, bytes, sizeof bytes, 0);
+            if (leidos <= 0) break;
+            peticion.append(bytes, static_cast<std::size_t>(leidos));
+        }
+        recibida_ = true;
+        {
+            // Bounded, so that a run that never lets events through fails instead of hanging.
+            std::unique_lock<std::mutex> bloqueo(mutex_);
+            aviso_.wait_for(bloqueo, 5s, [this] { return soltar_; });
+        }
+        const std::string respuesta = "HTTP/1.0 200 OK\r\nContent-Length: 0\r\n\r\n";
+        send(conexion, respuesta.data(), respuesta.size(), MSG_NOSIGNAL);
+        close(conexion);
+    }
+
+    int escucha_ = -1;
+    uint16_t puerto_ = 0;
+    std::atomic<bool> recibida_ = false;
+    std::mutex mutex_;
+    std::condition_variable aviso_;
+    bool soltar_ = false;
+    std::thread hilo_;
+};
 
 class CancelarLaDescarga : public prueba::DescargaDePrueba {
 protected:
@@ -37,12 +110,14 @@ protected:
 
     // Clicks "Cancelar" as the user would, once, as soon as `momento` holds while the run lets
     // window events through.
-    void CancelaCuando(Ventana& ventana, std::function<bool()> momento) {
+    void CancelaCuando(Ventana& ventana, std::function<bool()> momento,
+                       std::function<void()> trasElClic = {}) {
         auto& reloj = ventana.AgregaTemporizador("tmrPrueba", 1);
-        reloj.on_tick = [&ventana, &reloj, momento] {
+        reloj.on_tick = [&ventana, &reloj, momento, trasElClic] {
             if (!momento()) return;
             reloj.Enabled(false);
             simulacion::Clic(ventana, "picBotonCancelar");
+            if (trasElClic) trasElClic();
         };
         reloj.Enabled(true);
     }
@@ -100,6 +175,23 @@ TEST_F(CancelarLaDescarga, BetweenTransfersEndsTheProcessBeforeTheNextCopyIsWrit
     EXPECT_EQ(prueba::LeeElArchivo(InstaladorPrevisto() / "rapido.bin"), "abc");
     EXPECT_EQ(prueba::LeeElArchivo(InstaladorPrevisto() / "lento.bin"), "versión anterior");
     EXPECT_EQ(prueba::TemporalesBajo(raiz_), std::vector<fs::path>{});
+    EXPECT_EQ(CodigosDePaso(), (std::vector<int>{500, 501}));
+    EXPECT_EQ(Entregas().size(), 0u);
+}
+
+TEST_F(CancelarLaDescarga, AClickHeardAfterTheLastBlockOfATransferStillEndsTheRun) {
+    RespuestaRetenida retenida;
+    archivos_.Responde("/despues.bin", RespuestaDePrueba{.cuerpo = "abc"});
+    PreparaConElPlan(2, {{retenida.Url("/vacio.bin"), "vacio.bin", "", 0},
+                         {archivos_.Url("/despues.bin"), "despues.bin", "", 3}});
+    Ventana& ventana = Abre();
+    CancelaCuando(
+        ventana, [&] { return retenida.Recibida(); }, [&] { retenida.Suelta(); });
+
+    Corre(ventana);
+
+    EXPECT_TRUE(simulacion::SeTerminoElProceso());
+    EXPECT_FALSE(Pedido("/despues.bin"));
     EXPECT_EQ(CodigosDePaso(), (std::vector<int>{500, 501}));
     EXPECT_EQ(Entregas().size(), 0u);
 }

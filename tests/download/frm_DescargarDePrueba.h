@@ -42,11 +42,11 @@ struct FalloReportado {
 
 // The screen shown after the download screen, and what the download screen showed at that moment.
 struct Entrega {
-    std::string pantalla;
-    std::string titulo;
-    std::string progresoGeneral;
-    std::optional<int> barraGeneral;
-    std::optional<int> barraIndividual;
+    std::string pantalla{};
+    std::string titulo{};
+    std::string progresoGeneral{};
+    std::optional<int> barraGeneral{};
+    std::optional<int> barraIndividual{};
 };
 
 inline std::string LeeElArchivo(const std::filesystem::path& ruta) {

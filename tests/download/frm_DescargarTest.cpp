@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/DM_Core.h"
+#include "core/TiposDeError.h"
 #include "download/CarpetaDeDescarga.h"
 #include "frm_DescargarDePrueba.h"
 #include "platform/SistemaRaiz.h"
@@ -21,8 +22,8 @@ using prueba::PasoReportado;
 // Runs against the development server and its sample product.
 class DescargaDelProducto : public prueba::DescargaDePrueba {
 protected:
-    El_Descarga& Prepara(int32_t modo, int32_t plataforma) {
-        sandbox_ = &ArrancaElServidor();
+    El_Descarga& Prepara(int32_t modo, int32_t plataforma, sandbox::Opciones opciones = {}) {
+        sandbox_ = &ArrancaElServidor(opciones);
         DM_Core& core = CreaElCore();
         core.CargarConfiguraciones(1);
         El_Descarga& descarga = core.Descarga;
@@ -132,7 +133,9 @@ TEST_P(ModosDeDescarga, MakeTheModesFoldersAndCopiesThenHandOver) {
                 descarga.CarpetaInstalacion() + "\\" + archivo.RutaInstalacion, archivo.Peso))
                 << archivo.RutaInstalacion;
         }
-        if (instala) EXPECT_TRUE(archivo.DescargadoParaInstalacion);
+        if (instala) {
+            EXPECT_TRUE(archivo.DescargadoParaInstalacion);
+        }
     }
     if (descargaLosInstaladores) {
         // A binary file with every byte value arrives unchanged, in its subfolder.
@@ -177,6 +180,26 @@ INSTANTIATE_TEST_SUITE_P(
                       // A mode the run does not know makes nothing and ends on the final screen.
                       Modo{"UnknownMode", 4, 2, EnElEscritorio, "", "", "frm_Finalizar"}),
     [](const ::testing::TestParamInfo<Modo>& info) { return info.param.nombre; });
+
+TEST_F(DescargaDelProducto, APlatformNameThatIsNoFolderNameMakesNoFolderAndEndsWithADownloadError) {
+    sandbox::Opciones opciones;
+    opciones.nombrePlataforma = "..\\..\\..\\Windows";
+    El_Descarga& descarga = Prepara(2, 2, opciones);
+
+    Corre();
+
+    EXPECT_EQ(descarga.CarpetaInstalador(), "");
+    EXPECT_EQ(NombresQueEmpiezanCon(Escritorio(), "Instalador"), std::vector<std::string>{});
+    EXPECT_FALSE(fs::exists(raiz_ / "Windows Cloud"));
+    const std::vector<PasoReportado> pasos = PasosDelServidor();
+    ASSERT_GE(pasos.size(), 2u);
+    EXPECT_EQ(pasos[1], (PasoReportado{
+                            1, 501, 0,
+                            "No se pudieron crear las carpetas necesarias. (75 - Path/File access error)."}));
+    EXPECT_EQ(Core().Configuraciones.Error(), ErrorDescarga);
+    ASSERT_EQ(Entregas().size(), 1u);
+    EXPECT_EQ(Entregas()[0].pantalla, "frm_Error");
+}
 
 }  // namespace
 }  // namespace mirvalo

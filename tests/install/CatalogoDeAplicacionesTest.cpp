@@ -117,8 +117,12 @@ TEST(CatalogoDeAplicaciones, QueryOnTablesOfOtherShapes) {
 }
 
 TEST(CatalogoDeAplicaciones, TheSampleProductsCatalogueGivesItsApplications) {
-    std::ifstream entrada(std::string(std::getenv("MIRVALO_SOURCE_DIR")) +
-                          "/tools/jet4/catalogo-de-muestra.txt");
+    // The sources' root: from the environment, or two folders above this file's.
+    const char* variable = std::getenv("MIRVALO_SOURCE_DIR");
+    const std::filesystem::path fuentes =
+        variable ? std::filesystem::path(variable) : std::filesystem::path(__FILE__).parent_path() / "../..";
+    std::ifstream entrada(fuentes / "tools/jet4/catalogo-de-muestra.txt");
+    ASSERT_TRUE(entrada) << fuentes;
     std::ostringstream descripcion;
     descripcion << entrada.rdbuf();
     prueba::CarpetaParaJet carpeta;

@@ -66,8 +66,12 @@ TEST_P(Disposiciones, ShowTheModesTitleMessageAndButtons) {
     const auto& iniciar = ventana.Obten<CajaDeImagen>("picBotonIniciarMirvalo");
     EXPECT_EQ(abrir.Visible(), caso.abrirCarpeta.has_value());
     EXPECT_EQ(iniciar.Visible(), caso.iniciar.has_value());
-    if (caso.abrirCarpeta) EXPECT_DOUBLE_EQ(abrir.Left(), *caso.abrirCarpeta);
-    if (caso.iniciar) EXPECT_DOUBLE_EQ(iniciar.Left(), *caso.iniciar);
+    if (caso.abrirCarpeta) {
+        EXPECT_DOUBLE_EQ(abrir.Left(), *caso.abrirCarpeta);
+    }
+    if (caso.iniciar) {
+        EXPECT_DOUBLE_EQ(iniciar.Left(), *caso.iniciar);
+    }
     EXPECT_EQ(ventana.Obten<Etiqueta>("picBotonAbrirCarpetaInstaladorLabel").Caption(),
               "Abrir carpeta de la descarga");
     EXPECT_EQ(ventana.Obten<Etiqueta>("picBotonIniciarMirvaloLabel").Caption(), "Iniciar Mirvalo");

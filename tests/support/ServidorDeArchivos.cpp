@@ -50,14 +50,15 @@ std::string Destino(const std::string& peticion) {
 std::string Cabecera(const RespuestaDePrueba& r) {
     std::string cabecera = r.version + " " + std::to_string(r.estado) + " " + r.razon + "\r\n";
     for (const auto& [nombre, valor] : r.encabezados) cabecera += nombre + ": " + valor + "\r\n";
-    if (r.conLongitud) cabecera += "Content-Length: " + r.longitud.value_or(std::to_string(r.cuerpo.size())) + "\r\n";
+    if (r.conLongitud)
+        cabecera += "Content-Length: " + r.longitud.value_or(std::to_string(r.cuerpo.size())) + "\r\n";
     cabecera += "Connection: close\r\n\r\n";
     return cabecera;
 }
 
 std::shared_ptr<const RespuestaDePrueba> NoEncontrada() {
-    static const auto respuesta =
-        std::make_shared<const RespuestaDePrueba>(RespuestaDePrueba{.estado = 404, .razon = "Not Found", .cuerpo = "no such path"});
+    static const auto respuesta = std::make_shared<const RespuestaDePrueba>(
+        RespuestaDePrueba{.estado = 404, .razon = "Not Found", .cuerpo = "no such path"});
     return respuesta;
 }
 
@@ -158,8 +159,10 @@ void ServidorDeArchivos::Atiende(int conexion) {
             enviando = Pausa(respuesta.pausaPorTrozo) && EnviaTodo(conexion, parte);
             cuerpo.remove_prefix(parte.size());
         }
-        if (respuesta.cortarTras) CortaLaConexion(conexion);
-        else ::shutdown(conexion, SHUT_WR);
+        if (respuesta.cortarTras)
+            CortaLaConexion(conexion);
+        else
+            ::shutdown(conexion, SHUT_WR);
     }
     {
         std::lock_guard bloqueo(mutex_);

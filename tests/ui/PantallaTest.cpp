@@ -78,7 +78,8 @@ TEST_F(PantallaTest, EndingTheProcessDuringLongWorkStopsThatWorkAtItsNextEventPu
     inicio.on_tick = [&] {
         inicio.Enabled(false);
         // The click arrives while the work holds the thread, as a click on a cancel button does.
-        simulacion::DespuesDe(std::chrono::milliseconds(30), [&] { simulacion::Clic(ventana, "lblCancelar"); });
+        simulacion::DespuesDe(std::chrono::milliseconds(30),
+                              [&] { simulacion::Clic(ventana, "lblCancelar"); });
         const auto limite = std::chrono::steady_clock::now() + std::chrono::seconds(10);
         while (std::chrono::steady_clock::now() < limite) DejaCorrerEventos();
         termino_la_obra = true;

@@ -20,6 +20,7 @@ constexpr std::size_t PosicionDelOrdenDeTexto = 0x6E;
 constexpr std::size_t PosicionDeLaFechaDeCreacion = 0x72;
 
 // The block is masked with RC4 under a fixed 4-byte key; a reader applies the same stream to undo it.
+// Kept apart from the catalogue reader's own on purpose: a fault in one is then not mirrored in the other.
 void AplicaRc4(const uint8_t (&clave)[4], uint8_t* datos, std::size_t longitud) {
     uint8_t estado[256];
     for (int i = 0; i < 256; ++i) estado[i] = static_cast<uint8_t>(i);

@@ -26,8 +26,12 @@ void Invoca(const std::function<void()>& manejador) {
     }
 }
 
-EnManejador::EnManejador() { ++profundidad; }
-EnManejador::~EnManejador() { --profundidad; }
+EnManejador::EnManejador() {
+    ++profundidad;
+}
+EnManejador::~EnManejador() {
+    --profundidad;
+}
 
 int ManejadoresEnCurso() {
     return profundidad;

@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 #include <httplib.h>
-#include <signal.h>
 #include <stdlib.h>
-#include <sys/resource.h>
 
 #include <filesystem>
 #include <string>
@@ -18,7 +16,7 @@ namespace fs = std::filesystem;
 using prueba::RespuestaDePrueba;
 using namespace std::chrono_literals;
 
-class EX_DownloadFallosTest : public ::testing::Test {
+class EX_DownloadConexionTest : public ::testing::Test {
 protected:
     void SetUp() override {
         std::string plantilla = (fs::temp_directory_path() / "mirvalo-descarga-XXXXXX").string();
@@ -50,7 +48,7 @@ protected:
     fs::path carpeta_;
 };
 
-TEST_F(EX_DownloadFallosTest, AddressIsSplitIntoHostAndObjectPath) {
+TEST_F(EX_DownloadConexionTest, AddressIsSplitIntoHostAndObjectPath) {
     struct Caso {
         std::string url;
         std::string lineaDePeticion;
@@ -74,13 +72,14 @@ TEST_F(EX_DownloadFallosTest, AddressIsSplitIntoHostAndObjectPath) {
     }
 
     const std::string peticion = servidor_.Peticiones().back();
-    EXPECT_NE(peticion.find("\r\nHost: 127.0.0.1:" + std::to_string(servidor_.Puerto()) + "\r\n"), std::string::npos);
+    EXPECT_NE(peticion.find("\r\nHost: 127.0.0.1:" + std::to_string(servidor_.Puerto()) + "\r\n"),
+              std::string::npos);
     EXPECT_NE(peticion.find("\r\nUser-Agent: kwDownload\r\n"), std::string::npos);
     EXPECT_NE(peticion.find("\r\nPragma: no-cache\r\n"), std::string::npos);
     EXPECT_EQ(peticion.find("Accept"), std::string::npos);
 }
 
-TEST_F(EX_DownloadFallosTest, PortReadsAsTheSchemesWhenNoneIsSet) {
+TEST_F(EX_DownloadConexionTest, PortReadsAsTheSchemesWhenNoneIsSet) {
     struct Caso {
         std::string url;
         int32_t puerto;
@@ -94,7 +93,7 @@ TEST_F(EX_DownloadFallosTest, PortReadsAsTheSchemesWhenNoneIsSet) {
     EXPECT_EQ(descarga_.Puerto(), 8080);
 }
 
-TEST_F(EX_DownloadFallosTest, AddressesThatCannotBeUsedFailBeforeAnyRequest) {
+TEST_F(EX_DownloadConexionTest, AddressesThatCannotBeUsedFailBeforeAnyRequest) {
     struct Caso {
         std::string url;
         std::string codigo;
@@ -124,7 +123,7 @@ TEST_F(EX_DownloadFallosTest, AddressesThatCannotBeUsedFailBeforeAnyRequest) {
     EXPECT_EQ(nueva.StatusCode(), "001");
 }
 
-TEST_F(EX_DownloadFallosTest, NoAnswerFailsAsNotSent) {
+TEST_F(EX_DownloadConexionTest, NoAnswerFailsAsNotSent) {
     uint16_t puertoCerrado = 0;
     {
         prueba::ServidorDeArchivos efimero;
@@ -147,15 +146,17 @@ TEST_F(EX_DownloadFallosTest, NoAnswerFailsAsNotSent) {
     }
 }
 
-TEST_F(EX_DownloadFallosTest, HttpsRefusesACertificateNoAuthoritySigned) {
+TEST_F(EX_DownloadConexionTest, HttpsRefusesACertificateNoAuthoritySigned) {
     const fs::path clave = raiz_ / "clave.pem";
     const fs::path certificado = raiz_ / "certificado.pem";
-    const std::string orden = "openssl req -x509 -newkey rsa:2048 -nodes -days 1 -subj /CN=127.0.0.1"
-                              " -addext subjectAltName=IP:127.0.0.1 -keyout '" + clave.string() +
-                              "' -out '" + certificado.string() + "' >/dev/null 2>&1";
+    const std::string orden =
+        "openssl req -x509 -newkey rsa:2048 -nodes -days 1 -subj /CN=127.0.0.1"
+        " -addext subjectAltName=IP:127.0.0.1 -keyout '" +
+        clave.string() + "' -out '" + certificado.string() + "' >/dev/null 2>&1";
     if (std::system(orden.c_str()) != 0) GTEST_SKIP() << "openssl could not make a certificate";
     httplib::SSLServer tls(certificado.c_str(), clave.c_str());
-    tls.Get("/archivo.bin", [](const httplib::Request&, httplib::Response& r) { r.set_content("x", "text/plain"); });
+    tls.Get("/archivo.bin",
+            [](const httplib::Request&, httplib::Response& r) { r.set_content("x", "text/plain"); });
     const int puerto = tls.bind_to_any_port("127.0.0.1");
     ASSERT_GT(puerto, 0);
     std::thread hilo([&] { tls.listen_after_bind(); });
@@ -171,7 +172,7 @@ TEST_F(EX_DownloadFallosTest, HttpsRefusesACertificateNoAuthoritySigned) {
     EXPECT_TRUE(fs::is_empty(carpeta_));
 }
 
-TEST_F(EX_DownloadFallosTest, StalledBodyFailsAfterTheIdleTime) {
+TEST_F(EX_DownloadConexionTest, StalledBodyFailsAfterTheIdleTime) {
     servidor_.Responde("/parado", {.cuerpo = std::string(4096, 'p'), .trozo = 1024, .pausaPorTrozo = 30s});
     descarga_.Tiempos({.sinDatos = 1s});
     descarga_.Fichero("C:\\Descargas\\archivo.bin");
@@ -182,41 +183,29 @@ TEST_F(EX_DownloadFallosTest, StalledBodyFailsAfterTheIdleTime) {
     EXPECT_TRUE(fs::is_empty(carpeta_));
 }
 
-TEST_F(EX_DownloadFallosTest, TemporaryFileThatCannotBeMadeWrittenOrMovedFailsWithCode8) {
-    servidor_.Responde("/archivo.bin", {.cuerpo = std::string(256 * 1024, 'a')});
-    servidor_.Responde("/grande.bin", {.cuerpo = std::string(4 * 1024 * 1024, 'g')});
-    const auto descargaCon = [&](const std::string& ruta, const std::string& fichero) {
-        descarga_.Fichero(fichero);
-        descarga_.URL(servidor_.Url(ruta));
-        descarga_.Descargar(1);
-        EsperaElCodigo("008", "No se ha podido crear el fichero de destino.");
-        EXPECT_TRUE(fs::is_empty(carpeta_));
-    };
-
-    // No folder to create the temporary file in.
-    descargaCon("/archivo.bin", "C:\\NoExiste\\archivo.bin");
-    EXPECT_FALSE(fs::exists(raiz_ / "NoExiste"));
-
-    // The file cannot be written: a size limit makes the writes fail (the small body at the close,
-    // the large one while it arrives). Root ignores permissions, so a limit is what stops it.
-    signal(SIGXFSZ, SIG_IGN);
-    rlimit antes{};
-    getrlimit(RLIMIT_FSIZE, &antes);
-    rlimit limitado = antes;
-    limitado.rlim_cur = 16 * 1024;
-    setrlimit(RLIMIT_FSIZE, &limitado);
-    descargaCon("/archivo.bin", "C:\\Descargas\\archivo.bin");
-    descargaCon("/grande.bin", "C:\\Descargas\\archivo.bin");
-    setrlimit(RLIMIT_FSIZE, &antes);
-
-    // The temporary file cannot take the target's place: a folder is there.
-    fs::create_directory(carpeta_ / "archivo.bin");
-    descarga_.Fichero("C:\\Descargas\\archivo.bin");
+TEST_F(EX_DownloadConexionTest, ProxyIsUsedOnlyWhenSetAndNotForItsExceptions) {
+    prueba::ServidorDeArchivos proxy;
+    proxy.Responde("http://servidor.ejemplo/archivo.bin", {.cuerpo = "por el proxy"});
+    servidor_.Responde("/archivo.bin", {.cuerpo = "directo"});
+    const std::string puertoDelProxy = "127.0.0.1:" + std::to_string(proxy.Puerto());
+    // The environment's proxy variables are not the system's settings: they are ignored.
+    setenv("http_proxy", ("http://" + puertoDelProxy).c_str(), 1);
     descarga_.URL(servidor_.Url("/archivo.bin"));
     descarga_.Descargar(1);
-    EsperaElCodigo("008", "No se ha podido crear el fichero de destino.");
-    EXPECT_TRUE(fs::is_directory(carpeta_ / "archivo.bin"));
-    EXPECT_EQ(std::distance(fs::directory_iterator(carpeta_), fs::directory_iterator()), 1);
+    unsetenv("http_proxy");
+    EXPECT_EQ(descarga_.ContenidoDescargado(), "directo");
+
+    descarga_.UsarProxy(puertoDelProxy);
+    descarga_.URL("http://servidor.ejemplo/archivo.bin");
+    descarga_.Descargar(1);
+    EXPECT_FALSE(descarga_.HuboError()) << descarga_.StatusCode();
+    EXPECT_EQ(descarga_.ContenidoDescargado(), "por el proxy");
+
+    descarga_.NoUsarProxy("localhost;127.0.0.1");
+    descarga_.URL(servidor_.Url("/archivo.bin"));
+    descarga_.Descargar(1);
+    EXPECT_EQ(descarga_.ContenidoDescargado(), "directo");
+    EXPECT_EQ(proxy.Peticiones().size(), 1u);
 }
 
 }  // namespace
