@@ -145,5 +145,6 @@ int main() {
     std::printf("EX_JSON        parse %8.2f ms   parse+free %8.2f ms\n", ex.lectura, ex.total);
     std::printf("nlohmann-json  parse %8.2f ms   parse+free %8.2f ms\n", nl.lectura, nl.total);
     std::printf("EX_JSON / nlohmann-json (parse): %.2f\n", ex.lectura / nl.lectura);
+    std::printf("EX_JSON / nlohmann-json (parse+free): %.2f\n", ex.total / nl.total);
     return 0;
 }

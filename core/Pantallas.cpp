@@ -3,6 +3,9 @@
 #include <map>
 #include <utility>
 
+#include "platform/Error.h"
+#include "ui/Ventana.h"
+
 namespace mirvalo::pantallas {
 namespace {
 std::map<std::string, Muestra, std::less<>>& Registro() {
@@ -11,7 +14,9 @@ std::map<std::string, Muestra, std::less<>>& Registro() {
 }
 }  // namespace
 
-void Registra(std::string nombre, Muestra muestra) { Registro()[std::move(nombre)] = std::move(muestra); }
+void Registra(std::string nombre, Muestra muestra) {
+    Registro()[std::move(nombre)] = std::move(muestra);
+}
 
 bool MuestraLaPantalla(std::string_view nombre) {
     auto& registro = Registro();
@@ -23,6 +28,14 @@ bool MuestraLaPantalla(std::string_view nombre) {
     return true;
 }
 
-void OlvidaTodas() { Registro().clear(); }
+void EntregaA(Ventana& ventana, std::string_view siguiente) {
+    if (!MuestraLaPantalla(siguiente))
+        throw Error::Estandar(errores::LlamadaNoValida, "MuestraLaPantalla " + std::string(siguiente));
+    ventana.Unload();
+}
+
+void OlvidaTodas() {
+    Registro().clear();
+}
 
 }  // namespace mirvalo::pantallas

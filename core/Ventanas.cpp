@@ -1,18 +1,21 @@
 #include "core/Ventanas.h"
 
 #include <exception>
-#include <string>
 
 #include "core/DM_Core.h"
 #include "ui/DownloadManager.h"
 
 namespace mirvalo {
 
+std::string TituloDelAsistente() {
+    const El_Configuraciones& configuraciones = Core().Configuraciones;
+    return configuraciones.Nombre() + " " + configuraciones.PlataformaVersion();
+}
+
 void ConfiguraLaVentana(Ventana& ventana) {
     std::string titulo;
     try {
-        const El_Configuraciones& configuraciones = Core().Configuraciones;
-        titulo = configuraciones.Nombre() + " " + configuraciones.PlataformaVersion();
+        titulo = TituloDelAsistente();
     } catch (const std::exception&) {
         // Decoration never stops a screen.
         return;

@@ -1,12 +1,16 @@
 #pragma once
+#include <string>
 
 namespace mirvalo {
 
 class Ventana;
 
-// Every screen calls this first thing at load: the caption "<Nombre> <PlataformaVersion>" from the
-// run's configuration, and the stripe when the window has one. Never fails: without a core the
-// window is left as it is.
+// "<Nombre> <PlataformaVersion>" from the run's configuration: the caption of every window and of
+// the questions they ask. Raises without a core.
+std::string TituloDelAsistente();
+
+// Every screen calls this first thing at load: the caption TituloDelAsistente, and the stripe when
+// the window has one. Never fails: without a core the window is left as it is.
 void ConfiguraLaVentana(Ventana& ventana);
 
 }  // namespace mirvalo

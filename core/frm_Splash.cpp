@@ -1,38 +1,20 @@
 #include "core/frm_Splash.h"
 
-#include <new>
-#include <string>
 #include <utility>
 
 #include "core/DM_Core.h"
+#include "core/NetFrameworkDisponible.h"
 #include "core/Pantallas.h"
+#include "core/RegistroDeFallos.h"
 #include "core/TiposDeError.h"
 #include "core/Ventanas.h"
 #include "platform/Construccion.h"
-#include "platform/EX_NetFramework.h"
 #include "platform/EX_UserOS.h"
-#include "platform/Error.h"
 
 namespace mirvalo {
 namespace {
 
 constexpr const char* Modulo = "frm_Splash";
-
-constexpr const char* PreguntaNetFramework =
-    "¿Desea que se realice la instalación automática del componente .NET Framework necesario para "
-    "trabajar con Mirvalo?\r\n\r\nEl proceso puede tardar unos minutos.";
-
-// The error number and description a failure report sends for whatever was caught.
-Error ComoError(const std::exception& fallo) {
-    if (const auto* error = dynamic_cast<const Error*>(&fallo)) return *error;
-    if (dynamic_cast<const std::bad_alloc*>(&fallo)) return Error::Estandar(errores::SinMemoria);
-    return Error(errores::LlamadaNoValida, fallo.what());
-}
-
-void RegistraElFallo(const char* procedimiento, const std::exception& fallo) {
-    const Error error = ComoError(fallo);
-    Core().Fallos.RegistrarFallo(Modulo, procedimiento, error.Numero(), error.Descripcion());
-}
 
 // The product's wordmark, drawn rather than loaded so that the assistant carries no picture files:
 // "Mir" and "valo" in the stripe's two deep colours over a bar of its three colours.
@@ -99,7 +81,7 @@ void frm_Splash::Form_Load() {
         core.Descarga.GuardarDetalle(100, true, "");
         tmrInicio.Enabled(true);
     } catch (const std::exception& fallo) {
-        if (ExisteElCore()) RegistraElFallo("Form_Load", fallo);
+        if (ExisteElCore()) fallos::RegistraElFallo(Modulo, "Form_Load", fallo);
     }
 }
 
@@ -108,7 +90,7 @@ void frm_Splash::tmrInicio_Timer() {
         tmrInicio.Enabled(false);
         IniciaLaApp();
     } catch (const std::exception& fallo) {
-        RegistraElFallo("tmrInicio_Timer", fallo);
+        fallos::RegistraElFallo(Modulo, "tmrInicio_Timer", fallo);
     }
 }
 
@@ -147,7 +129,7 @@ void frm_Splash::IniciaLaApp() {
 
         switch (configuraciones.Asistente()) {
             case 0:
-            case 2: EntregaA("frm_SolicitarIdMirvalo"); return;
+            case 2: pantallas::EntregaA(Me(), "frm_SolicitarIdMirvalo"); return;
             case 1:
                 if (!NetFrameworkDisponible()) {
                     descarga.GuardarDetalle(105, false, "El equipo no cuenta con .Net Framework 2.0");
@@ -158,37 +140,20 @@ void frm_Splash::IniciaLaApp() {
                 // Kind 1 installs on this computer only, without asking for an ID or applications.
                 descarga.EstablecePlataforma(configuraciones.Plataforma());
                 descarga.EstableceAsistente(configuraciones.Asistente());
-                EntregaA("frm_Descargar");
+                pantallas::EntregaA(Me(), "frm_Descargar");
                 return;
             default:
                 // An assistant kind this build does not know: the window stays and the run goes no further.
                 return;
         }
     } catch (const std::exception& fallo) {
-        RegistraElFallo("IniciaLaApp", fallo);
+        fallos::RegistraElFallo(Modulo, "IniciaLaApp", fallo);
     }
-}
-
-bool frm_Splash::NetFrameworkDisponible() const {
-    const EX_NetFramework netFramework;
-    if (netFramework.Instalado() != 0) return true;
-    const El_Configuraciones& configuraciones = Core().Configuraciones;
-    const std::string titulo = configuraciones.Nombre() + " " + configuraciones.PlataformaVersion();
-    if (!PreguntaSiNo(titulo, PreguntaNetFramework)) return false;
-    return netFramework.ActivaNetFramework35() != 0;
 }
 
 void frm_Splash::DetieneConError(int32_t tipo) {
     Core().Configuraciones.EstableceError(tipo);
-    EntregaA("frm_Error");
-}
-
-void frm_Splash::EntregaA(std::string_view pantalla) {
-    // A screen missing from the registry is a broken build: the window stays rather than leave the
-    // user with none, and the failure handler reports it.
-    if (!pantallas::MuestraLaPantalla(pantalla))
-        throw Error::Estandar(errores::LlamadaNoValida, "MuestraLaPantalla " + std::string(pantalla));
-    Me().Unload();
+    pantallas::EntregaA(Me(), "frm_Error");
 }
 
 }  // namespace mirvalo

@@ -1,7 +1,6 @@
 #pragma once
 #include <cstdint>
 #include <functional>
-#include <string_view>
 
 #include "ui/Formularios.h"
 
@@ -25,13 +24,8 @@ private:
     void tmrInicio_Timer();
     void IniciaLaApp();
 
-    // True when the .NET Framework 2.0 runtime is present, or the user agreed to switch it on
-    // and the activation ran.
-    bool NetFrameworkDisponible() const;
     // Stores the error kind, shows the error screen and unloads this window.
     void DetieneConError(int32_t tipo);
-    // Shows the next screen and unloads this one.
-    void EntregaA(std::string_view pantalla);
 
     PruebaDeAdministrador esAdministrador_;
     CajaDeImagen& picLogoMV;

@@ -3,13 +3,13 @@
 #include <cmath>
 #include <initializer_list>
 #include <limits>
-#include <new>
 #include <optional>
 #include <string>
 #include <utility>
 
 #include "core/DM_Core.h"
 #include "core/Pantallas.h"
+#include "core/RegistroDeFallos.h"
 #include "core/TiposDeError.h"
 #include "core/Ventanas.h"
 #include "download/CarpetaDeDescarga.h"
@@ -67,35 +67,6 @@ void Escribe(Etiqueta& etiqueta, std::string texto) {
     if (etiqueta.Caption() != texto) etiqueta.Caption(std::move(texto));
 }
 
-void EstilaLaBarra(CajaDeImagen& barra) {
-    barra.BorderStyle(EstiloDeBorde::Ninguno);
-    barra.BackColor(RGB(192, 192, 192));
-    barra.ForeColor(RGB(69, 69, 69));
-    barra.FillColor(RGB(109, 125, 146));
-}
-
-void AgregaLaFranjaOficial(Ventana& ventana) {
-    auto& franja = ventana.AgregaCajaDeImagen("picFranjaOficial", 0, 0, ventana.Width(), 225);
-    franja.BorderStyle(EstiloDeBorde::Ninguno);
-    for (const char* bloque :
-         {"picFranjaOficialColor1", "picFranjaOficialColor2", "picFranjaOficialColor3"}) {
-        auto& caja = ventana.AgregaCajaDeImagen(bloque, 0, 0, 0, 225);
-        caja.BorderStyle(EstiloDeBorde::Ninguno);
-        caja.Container(franja);
-    }
-}
-
-Error ComoError(const std::exception& fallo) {
-    if (const auto* error = dynamic_cast<const Error*>(&fallo)) return *error;
-    if (dynamic_cast<const std::bad_alloc*>(&fallo)) return Error::Estandar(errores::SinMemoria);
-    return Error(errores::LlamadaNoValida, fallo.what());
-}
-
-// "(" + number + " - " + description + ")", the tail of a failed step's description.
-std::string NumeroYDescripcion(const Error& error) {
-    return "(" + std::to_string(error.Numero()) + " - " + error.Descripcion() + ")";
-}
-
 }  // namespace
 
 frm_Descargar::frm_Descargar()
@@ -136,14 +107,11 @@ frm_Descargar::frm_Descargar()
 void frm_Descargar::Form_Load() {
     try {
         ConfiguraLaVentana(Me());
-        btnCancelar.Container(Me(), picBotonCancelar);
-        btnCancelar.Text("Cancelar");
-        btnCancelar.ColorDeFondo(RGB(242, 242, 242));
-        btnCancelar.ColorDeEnfasis(RGB(200, 50, 0));
-        btnCancelar.on_click = [this] { btnCancelar_Click(); };
+        PreparaElBoton(btnCancelar, Me(), picBotonCancelar, "Cancelar", RGB(200, 50, 0),
+                       [this] { btnCancelar_Click(); });
         botones_.push_back(&btnCancelar);
-        EstilaLaBarra(picProgresoIndividual);
-        EstilaLaBarra(picProgresoGeneral);
+        EstilaLaBarraDeProgreso(picProgresoIndividual);
+        EstilaLaBarraDeProgreso(picProgresoGeneral);
         lblProgresoIndividual.Caption("Progreso por archivo");
         lblProgresoGeneral.Caption("Progreso general");
         CanceladoPorElUsuario = false;
@@ -182,7 +150,7 @@ void frm_Descargar::tmrInicio_Timer() {
         CreaLaCarpetasNecesarias();
         DescargaLosArchivos();
         if (!ValidaQueSeHayanDescargadoLosArchivos()) return;
-        EntregaA(NecesitaLaInstalacion(modo) ? "frm_Instalar" : "frm_Finalizar");
+        pantallas::EntregaA(Me(), NecesitaLaInstalacion(modo) ? "frm_Instalar" : "frm_Finalizar");
     } catch (const std::exception& fallo) {
         RegistraElFallo("tmrInicio_Timer", fallo);
     }
@@ -209,9 +177,9 @@ void frm_Descargar::CreaLaCarpetasNecesarias() {
         }
         descarga.GuardarDetalle(501, true, "");
     } catch (const std::exception& fallo) {
-        const Error error = ComoError(fallo);
+        const Error error = fallos::ComoError(fallo);
         Core().Descarga.GuardarDetalle(
-            501, false, "No se pudieron crear las carpetas necesarias. " + NumeroYDescripcion(error) + ".");
+            501, false, fallos::ConElError("No se pudieron crear las carpetas necesarias.", error) + ".");
         RegistraElFallo("CreaLaCarpetasNecesarias", error);
     }
 }
@@ -235,9 +203,9 @@ void frm_Descargar::DescargaLosArchivos() {
         }
         descarga.GuardarDetalle(502, true, "Intentos: " + std::to_string(pasada - 1));
     } catch (const std::exception& fallo) {
-        const Error error = ComoError(fallo);
+        const Error error = fallos::ComoError(fallo);
         Core().Descarga.GuardarDetalle(502, false,
-                                       "No se pudieron descargar los archivos. " + NumeroYDescripcion(error));
+                                       fallos::ConElError("No se pudieron descargar los archivos.", error));
         RegistraElFallo("DescargaLosArchivos", error);
     }
 }
@@ -330,24 +298,11 @@ void frm_Descargar::TerminaConErrorDeDescarga(std::string_view descripcion) {
     DM_Core& core = Core();
     core.Descarga.GuardarDetalle(503, false, descripcion);
     core.Configuraciones.EstableceError(ErrorDescarga);
-    EntregaA("frm_Error");
-}
-
-void frm_Descargar::EntregaA(std::string_view pantalla) {
-    // A screen missing from the registry is a broken build: the window stays rather than leave the
-    // user with none, and the caller's failure handler reports it.
-    if (!pantallas::MuestraLaPantalla(pantalla))
-        throw Error::Estandar(errores::LlamadaNoValida, "MuestraLaPantalla " + std::string(pantalla));
-    Me().Unload();
+    pantallas::EntregaA(Me(), "frm_Error");
 }
 
 void frm_Descargar::RegistraElFallo(std::string_view procedimiento, const std::exception& fallo) {
-    try {
-        const Error error = ComoError(fallo);
-        Core().Fallos.RegistrarFallo(Modulo, procedimiento, error.Numero(), error.Descripcion());
-    } catch (const std::exception&) {
-        // Without a core there is nowhere to report to.
-    }
+    fallos::RegistraElFallo(Modulo, procedimiento, fallo);
 }
 
 }  // namespace mirvalo

@@ -42,8 +42,6 @@ private:
     void MuestraElProgresoGeneral(int32_t enSuLugar, std::size_t total);
     // Reports step 503 as failed, stores error kind 8 and hands over to the error screen.
     void TerminaConErrorDeDescarga(std::string_view descripcion);
-    // Shows the next screen and unloads this one.
-    void EntregaA(std::string_view pantalla);
 
     // One copy of one file.
     void CreaLaCarpeta(std::string_view carpeta, std::string_view rutaRelativa);
@@ -58,6 +56,7 @@ private:
     void EliminaArchivosTemporales(std::string_view carpeta);
     bool TieneAvastEjecutandose();
 
+    // Reports a failure of one of this screen's procedures.
     void RegistraElFallo(std::string_view procedimiento, const std::exception& fallo);
 
     Etiqueta& lblTitulo;

@@ -74,11 +74,9 @@ void PasoAccesosDirectos::CreaElAccesoDirecto() {
         core_.Descarga.GuardarDetalle(607, true, "");
     } catch (const std::exception& fallo) {
         if (primeroCreado) return;
-        core_.Descarga.GuardarDetalle(
-            607, false,
-            instalacion::ConElError("No fue posible crear los accesos directos para Mirvalo.",
-                                    instalacion::ComoError(fallo)));
-        instalacion::RegistraElFallo(core_, "CreaElAccesoDirecto", fallo);
+        instalacion::RegistraElPasoFallido(core_, 607,
+                                           "No fue posible crear los accesos directos para Mirvalo.",
+                                           "CreaElAccesoDirecto", fallo);
     }
 }
 

@@ -33,11 +33,9 @@ void PasoAlmacenVirtual::EliminaVirtualStore() {
         }
         core_.Descarga.GuardarDetalle(605, true, "");
     } catch (const std::exception& fallo) {
-        core_.Descarga.GuardarDetalle(
-            605, false,
-            instalacion::ConElError("Error al tratar de eliminar los archivos de la Virtual Store.",
-                                    instalacion::ComoError(fallo)));
-        instalacion::RegistraElFallo(core_, "EliminaVirtualStore", fallo);
+        instalacion::RegistraElPasoFallido(core_, 605,
+                                           "Error al tratar de eliminar los archivos de la Virtual Store.",
+                                           "EliminaVirtualStore", fallo);
     }
 }
 

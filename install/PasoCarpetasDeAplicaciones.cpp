@@ -64,11 +64,9 @@ void PasoCarpetasDeAplicaciones::CreaLasCarpetasDeLasAplicaciones() {
         for (const std::string& carpeta : carpetas) CreaLaCarpetaConSusAtributos(instalacion + carpeta);
         core_.Descarga.GuardarDetalle(601, true, "");
     } catch (const std::exception& fallo) {
-        core_.Descarga.GuardarDetalle(
-            601, false,
-            instalacion::ConElError("No se pudieron crear las carpetas para las aplicaciones.",
-                                    instalacion::ComoError(fallo)));
-        instalacion::RegistraElFallo(core_, "CreaLasCarpetasDeLasAplicaciones", fallo);
+        instalacion::RegistraElPasoFallido(core_, 601,
+                                           "No se pudieron crear las carpetas para las aplicaciones.",
+                                           "CreaLasCarpetasDeLasAplicaciones", fallo);
     }
 }
 

@@ -55,9 +55,7 @@ bool PasoImpresora::InstalarLaImpresoraMirvalo() {
         core_.Configuraciones.EstableceError(ErrorImpresora);
         return false;
     } catch (const std::exception& fallo) {
-        core_.Descarga.GuardarDetalle(604, false,
-                                      instalacion::ConElError(NoSeInstalo, instalacion::ComoError(fallo)));
-        instalacion::RegistraElFallo(core_, "InstalarLaImpresoraMirvalo", fallo);
+        instalacion::RegistraElPasoFallido(core_, 604, NoSeInstalo, "InstalarLaImpresoraMirvalo", fallo);
         return continuar;
     }
 }

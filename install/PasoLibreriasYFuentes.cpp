@@ -73,11 +73,9 @@ void PasoLibreriasYFuentes::InstalarLibreriasYFuentes() {
         }
         core_.Descarga.GuardarDetalle(603, true, "");
     } catch (const std::exception& fallo) {
-        core_.Descarga.GuardarDetalle(
-            603, false,
-            instalacion::ConElError("No se pudieron instalar las librerías y fuentes necesarias de Mirvalo.",
-                                    instalacion::ComoError(fallo)));
-        instalacion::RegistraElFallo(core_, "InstalarLibreriasYFuentes", fallo);
+        instalacion::RegistraElPasoFallido(
+            core_, 603, "No se pudieron instalar las librerías y fuentes necesarias de Mirvalo.",
+            "InstalarLibreriasYFuentes", fallo);
     }
 }
 

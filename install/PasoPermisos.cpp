@@ -34,9 +34,7 @@ void PasoPermisos::DarPermisoDeAdministrador() {
             core_.Descarga.GuardarDetalle(602, false, NoSeEstablecieron);
         }
     } catch (const std::exception& fallo) {
-        core_.Descarga.GuardarDetalle(
-            602, false, instalacion::ConElError(NoSeEstablecieron, instalacion::ComoError(fallo)));
-        instalacion::RegistraElFallo(core_, "DarPermisoDeAdministrador", fallo);
+        instalacion::RegistraElPasoFallido(core_, 602, NoSeEstablecieron, "DarPermisoDeAdministrador", fallo);
     }
 }
 

@@ -4,26 +4,12 @@
 
 #include "core/DM_Core.h"
 #include "core/Pantallas.h"
+#include "core/RegistroDeFallos.h"
 #include "core/Ventanas.h"
 #include "install/InstalacionDelProducto.h"
 #include "install/ReportesDeInstalacion.h"
-#include "platform/Error.h"
 
 namespace mirvalo {
-namespace {
-
-void AgregaLaFranjaOficial(Ventana& ventana) {
-    auto& franja = ventana.AgregaCajaDeImagen("picFranjaOficial", 0, 0, ventana.Width(), 225);
-    franja.BorderStyle(EstiloDeBorde::Ninguno);
-    for (const char* bloque :
-         {"picFranjaOficialColor1", "picFranjaOficialColor2", "picFranjaOficialColor3"}) {
-        auto& caja = ventana.AgregaCajaDeImagen(bloque, 0, 0, 0, 225);
-        caja.BorderStyle(EstiloDeBorde::Ninguno);
-        caja.Container(franja);
-    }
-}
-
-}  // namespace
 
 frm_Instalar::frm_Instalar() : frm_Instalar(nullptr) {}
 
@@ -54,10 +40,7 @@ frm_Instalar::frm_Instalar(std::unique_ptr<PasosDeInstalacion> pasos)
 void frm_Instalar::Form_Load() {
     try {
         ConfiguraLaVentana(Me());
-        picProgresoGeneral.BorderStyle(EstiloDeBorde::Ninguno);
-        picProgresoGeneral.BackColor(RGB(192, 192, 192));
-        picProgresoGeneral.ForeColor(RGB(69, 69, 69));
-        picProgresoGeneral.FillColor(RGB(109, 125, 146));
+        EstilaLaBarraDeProgreso(picProgresoGeneral);
         Core().Descarga.GuardarDetalle(600, true, "");
         tmrInicio.Enabled(true);
     } catch (const std::exception& fallo) {
@@ -88,7 +71,7 @@ void frm_Instalar::tmrInicio_Timer() {
 
         // The bar never reaches 100 % here.
         MuestraElPaso("Finalizando", 99);
-        EntregaA("frm_Finalizar");
+        pantallas::EntregaA(Me(), "frm_Finalizar");
     } catch (const std::exception& fallo) {
         RegistraElFallo("tmrInicio_Timer", fallo);
     }
@@ -102,27 +85,15 @@ void frm_Instalar::MuestraElPaso(std::string texto, int32_t porcentaje) {
 bool frm_Instalar::InstalarLaImpresoraMirvalo() {
     if (pasos_->InstalarLaImpresoraMirvalo()) return true;
     try {
-        EntregaA("frm_Error");
+        pantallas::EntregaA(Me(), "frm_Error");
     } catch (const std::exception& fallo) {
         RegistraElFallo("InstalarLaImpresoraMirvalo", fallo);
     }
     return false;
 }
 
-void frm_Instalar::EntregaA(std::string_view pantalla) {
-    // A screen missing from the registry is a broken build: the window stays rather than leave the
-    // user with none, and the caller's failure handler reports it.
-    if (!pantallas::MuestraLaPantalla(pantalla))
-        throw Error::Estandar(errores::LlamadaNoValida, "MuestraLaPantalla " + std::string(pantalla));
-    Me().Unload();
-}
-
 void frm_Instalar::RegistraElFallo(std::string_view procedimiento, const std::exception& fallo) {
-    try {
-        instalacion::RegistraElFallo(Core(), procedimiento, fallo);
-    } catch (const std::exception&) {
-        // Without a core there is nowhere to report to.
-    }
+    fallos::RegistraElFallo(instalacion::Modulo, procedimiento, fallo);
 }
 
 }  // namespace mirvalo

@@ -28,8 +28,7 @@ private:
     void MuestraElPaso(std::string texto, int32_t porcentaje);
     // The printer step; when the printer could not be added, hands the run to the error screen.
     bool InstalarLaImpresoraMirvalo();
-    // Shows the next screen and unloads this one.
-    void EntregaA(std::string_view pantalla);
+    // Reports a failure of one of this screen's procedures.
     void RegistraElFallo(std::string_view procedimiento, const std::exception& fallo);
 
     Etiqueta& lblTitulo;

@@ -115,7 +115,10 @@ std::string Campo(std::string texto) {
 // One line, one write on a file opened for appending: lines of different runs stay whole.
 void Registra(const std::vector<std::string>& campos) {
     std::string linea;
-    for (const std::string& campo : campos) linea += (linea.empty() ? "" : "\t") + Campo(campo);
+    for (const std::string& campo : campos) {
+        if (!linea.empty()) linea += '\t';
+        linea += Campo(campo);
+    }
     linea += '\n';
     const fs::path archivo = ArchivoDeRegistros();
     const int descriptor = ::open(archivo.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0644);

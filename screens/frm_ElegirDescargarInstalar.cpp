@@ -4,10 +4,11 @@
 #include <string>
 
 #include "core/DM_Core.h"
+#include "core/NetFrameworkDisponible.h"
+#include "core/Pantallas.h"
+#include "core/RegistroDeFallos.h"
 #include "core/TiposDeError.h"
 #include "core/Ventanas.h"
-#include "platform/EX_NetFramework.h"
-#include "screens/PiezasDeLasPantallas.h"
 
 namespace mirvalo {
 namespace {
@@ -15,9 +16,6 @@ namespace {
 constexpr const char* Modulo = "frm_ElegirDescargarInstalar";
 constexpr int32_t PasoNetFramework = 304;
 constexpr const char* SinNetFramework = "El equipo no cuenta con .Net Framework 2.0";
-constexpr const char* PreguntaNetFramework =
-    "¿Desea que se realice la instalación automática del componente .NET Framework necesario para "
-    "trabajar con Mirvalo?\r\n\r\nEl proceso puede tardar unos minutos.";
 
 constexpr int32_t SoloInstalacion = 1;
 constexpr int32_t SoloDescarga = 2;
@@ -38,7 +36,7 @@ frm_ElegirDescargarInstalar::frm_ElegirDescargarInstalar()
       Label3(Me().AgregaEtiqueta("Label3", 3000, 2355, 8535, 780)),
       picBotonInstalar(Me().AgregaCajaDeImagen("picBotonInstalar", 360, 3600, 2175, 615)),
       Label2(Me().AgregaEtiqueta("Label2", 3000, 3750, 8535, 300)) {
-    piezas::AgregaLaFranjaOficial(Me());
+    AgregaLaFranjaOficial(Me());
 
     lblTitulo.Alignment(Alineacion::Centro);
     lblTitulo.AutoSize(true);
@@ -66,34 +64,24 @@ void frm_ElegirDescargarInstalar::Form_Load() {
         ConfigurarFormulario();
         Core().Descarga.GuardarDetalle(300, true, "");
     } catch (const std::exception& fallo) {
-        piezas::RegistraElFallo(Modulo, "Form_Load", fallo);
+        fallos::RegistraElFallo(Modulo, "Form_Load", fallo);
     }
 }
 
 void frm_ElegirDescargarInstalar::ConfigurarFormulario() {
     try {
-        struct Boton {
-            Ctrl_Button& boton;
-            CajaDeImagen& contenedor;
-            const char* texto;
-            void (frm_ElegirDescargarInstalar::*click)();
-        };
-        for (const Boton& b :
-             {Boton{btnDescargar, picBotonDescargar, "Descargar solamente",
-                    &frm_ElegirDescargarInstalar::btnDescargar_Click},
-              Boton{btnInstalar, picBotonInstalar, "Instalar solamente",
-                    &frm_ElegirDescargarInstalar::btnInstalar_Click},
-              Boton{btnDescargarEInstalar, picBotonDescargarEInstalar, "Descargar e instalar",
-                    &frm_ElegirDescargarInstalar::btnDescargarEInstalar_Click}}) {
-            b.boton.Container(Me(), b.contenedor);
-            b.boton.Text(b.texto);
-            b.boton.ColorDeFondo(RGB(242, 242, 242));
-            b.boton.ColorDeEnfasis(RGB(108, 171, 22));
-            b.boton.on_click = [this, click = b.click] { (this->*click)(); };
-            botones_.push_back(&b.boton);
-        }
+        constexpr Color Verde = RGB(108, 171, 22);
+        PreparaElBoton(btnDescargar, Me(), picBotonDescargar, "Descargar solamente", Verde,
+                       [this] { btnDescargar_Click(); });
+        botones_.push_back(&btnDescargar);
+        PreparaElBoton(btnInstalar, Me(), picBotonInstalar, "Instalar solamente", Verde,
+                       [this] { btnInstalar_Click(); });
+        botones_.push_back(&btnInstalar);
+        PreparaElBoton(btnDescargarEInstalar, Me(), picBotonDescargarEInstalar, "Descargar e instalar", Verde,
+                       [this] { btnDescargarEInstalar_Click(); });
+        botones_.push_back(&btnDescargarEInstalar);
     } catch (const std::exception& fallo) {
-        piezas::RegistraElFallo(Modulo, "ConfigurarFormulario", fallo);
+        fallos::RegistraElFallo(Modulo, "ConfigurarFormulario", fallo);
     }
 }
 
@@ -127,7 +115,7 @@ void frm_ElegirDescargarInstalar::EligeElModo(int32_t paso, int32_t modo, const 
         }
         SeleccionarAplicaciones();
     } catch (const std::exception& fallo) {
-        piezas::RegistraElFallo(Modulo, procedimiento, fallo);
+        fallos::RegistraElFallo(Modulo, procedimiento, fallo);
     }
 }
 
@@ -139,26 +127,17 @@ void frm_ElegirDescargarInstalar::SeleccionarAplicaciones() {
             DetieneSinNetFramework();
             return;
         }
-        piezas::EntregaA(Me(), "frm_SeleccionarAplicaciones");
+        pantallas::EntregaA(Me(), "frm_SeleccionarAplicaciones");
     } catch (const std::exception& fallo) {
-        piezas::RegistraElFallo(Modulo, "SeleccionarAplicaciones", fallo);
+        fallos::RegistraElFallo(Modulo, "SeleccionarAplicaciones", fallo);
     }
-}
-
-bool frm_ElegirDescargarInstalar::NetFrameworkDisponible() const {
-    const EX_NetFramework netFramework;
-    if (netFramework.Instalado() != 0) return true;
-    const El_Configuraciones& configuraciones = Core().Configuraciones;
-    const std::string titulo = configuraciones.Nombre() + " " + configuraciones.PlataformaVersion();
-    if (!PreguntaSiNo(titulo, PreguntaNetFramework)) return false;
-    return netFramework.ActivaNetFramework35() != 0;
 }
 
 void frm_ElegirDescargarInstalar::DetieneSinNetFramework() {
     DM_Core& core = Core();
     core.Descarga.GuardarDetalle(PasoNetFramework, false, SinNetFramework);
     core.Configuraciones.EstableceError(ErrorNetFramework);
-    piezas::EntregaA(Me(), "frm_Error");
+    pantallas::EntregaA(Me(), "frm_Error");
 }
 
 }  // namespace mirvalo

@@ -27,8 +27,6 @@ private:
     // What the three buttons share: report the button's step, store the mode and, for the modes
     // that install, check the framework.
     void EligeElModo(int32_t paso, int32_t modo, const char* procedimiento);
-    // True when the framework is present, or the user agreed to switch it on and the switch ran.
-    bool NetFrameworkDisponible() const;
     // Reports the framework step as failed, stores error kind 2 and shows the error screen.
     void DetieneSinNetFramework();
 

@@ -3,14 +3,13 @@
 #include <cstdint>
 #include <exception>
 #include <iterator>
-#include <new>
 #include <optional>
 #include <string_view>
 
 #include "core/DM_Core.h"
+#include "core/RegistroDeFallos.h"
 #include "core/TiposDeError.h"
 #include "core/Ventanas.h"
-#include "platform/Error.h"
 #include "platform/Shell.h"
 #include "platform/Texto.h"
 #include "webapi/DireccionesWeb.h"
@@ -74,12 +73,6 @@ std::string DireccionDelSitio(std::string_view ruta) {
     return sitio + std::string(ruta);
 }
 
-Error ComoError(const std::exception& fallo) {
-    if (const auto* error = dynamic_cast<const Error*>(&fallo)) return *error;
-    if (dynamic_cast<const std::bad_alloc*>(&fallo)) return Error::Estandar(errores::SinMemoria);
-    return Error(errores::LlamadaNoValida, fallo.what());
-}
-
 }  // namespace
 
 frm_Error::frm_Error()
@@ -89,14 +82,7 @@ frm_Error::frm_Error()
       lblLink(Me().AgregaEtiqueta("lblLink", 360, 2910)),
       picBotonSiguiente(Me().AgregaCajaDeImagen("picBotonSiguiente", 360, 3960, 1935, 495)),
       tmrNumeroDeSeguimiento(Me().AgregaTemporizador("tmrNumeroDeSeguimiento", 100)) {
-    auto& franja = Me().AgregaCajaDeImagen("picFranjaOficial", 0, 0, 11910, 225);
-    franja.BorderStyle(EstiloDeBorde::Ninguno);
-    for (const char* bloque :
-         {"picFranjaOficialColor1", "picFranjaOficialColor2", "picFranjaOficialColor3"}) {
-        auto& caja = Me().AgregaCajaDeImagen(bloque, 0, 0, 0, 225);
-        caja.BorderStyle(EstiloDeBorde::Ninguno);
-        caja.Container(franja);
-    }
+    AgregaLaFranjaOficial(Me());
 
     lblTitulo.AutoSize(true);
     lblTitulo.BackStyle(EstiloDeFondo::Transparente);
@@ -127,11 +113,8 @@ void frm_Error::Form_Load() {
 // A button that cannot be made leaves the screen without it; the rest of the load goes on.
 void frm_Error::CreaElBoton() {
     try {
-        btnSiguiente.Container(Me(), picBotonSiguiente);
-        btnSiguiente.Text(Contactanos);
-        btnSiguiente.ColorDeFondo(RGB(242, 242, 242));
-        btnSiguiente.ColorDeEnfasis(RGB(0, 79, 142));
-        btnSiguiente.on_click = [this] { btnSiguiente_Click(); };
+        PreparaElBoton(btnSiguiente, Me(), picBotonSiguiente, Contactanos, RGB(0, 79, 142),
+                       [this] { btnSiguiente_Click(); });
         botones_.push_back(&btnSiguiente);
     } catch (const std::exception&) {
     }
@@ -167,12 +150,7 @@ void frm_Error::btnSiguiente_Click() {
         if (texto::Mayusculas(texto::Recorta(btnSiguiente.Text())) == "CERRAR") TerminaElProceso();
         sistema::AbreConElShell(DireccionDelSitio("/contacto/?nds=") + numeroDeSeguimiento_);
     } catch (const std::exception& fallo) {
-        try {
-            const Error error = ComoError(fallo);
-            Core().Fallos.RegistrarFallo("frm_Error", "btnSiguiente_Click", error.Numero(),
-                                         error.Descripcion());
-        } catch (const std::exception&) {
-        }
+        fallos::RegistraElFallo("frm_Error", "btnSiguiente_Click", fallo);
     }
 }
 

@@ -1,10 +1,10 @@
 #include "screens/frm_Finalizar.h"
 
 #include <exception>
-#include <new>
 #include <string>
 
 #include "core/DM_Core.h"
+#include "core/RegistroDeFallos.h"
 #include "core/Ventanas.h"
 #include "platform/Error.h"
 #include "platform/Shell.h"
@@ -19,42 +19,15 @@ constexpr const char* AvisoDeCopia =
 // How much lower the message of a single-line layout sits.
 constexpr double BajadaDelMensaje = 375;
 
-Error ComoError(const std::exception& fallo) {
-    if (const auto* error = dynamic_cast<const Error*>(&fallo)) return *error;
-    if (dynamic_cast<const std::bad_alloc*>(&fallo)) return Error::Estandar(errores::SinMemoria);
-    return Error(errores::LlamadaNoValida, fallo.what());
-}
-
-void RegistraElFallo(const char* procedimiento, const Error& error) {
-    try {
-        Core().Fallos.RegistrarFallo(Modulo, procedimiento, error.Numero(), error.Descripcion());
-    } catch (const std::exception&) {
-        // Without a core there is nowhere to report to.
-    }
-}
-
 // Reports the button's step as failed, "<message> (<number> - <description>)", and the failure.
 void RegistraElFalloDelPaso(int32_t paso, const char* mensaje, const char* procedimiento,
                             const std::exception& fallo) {
-    const Error error = ComoError(fallo);
+    const Error error = fallos::ComoError(fallo);
     try {
-        Core().Descarga.GuardarDetalle(
-            paso, false,
-            std::string(mensaje) + " (" + std::to_string(error.Numero()) + " - " + error.Descripcion() + ")");
+        Core().Descarga.GuardarDetalle(paso, false, fallos::ConElError(mensaje, error));
     } catch (const std::exception&) {
     }
-    RegistraElFallo(procedimiento, error);
-}
-
-void AgregaLaFranjaOficial(Ventana& ventana) {
-    auto& franja = ventana.AgregaCajaDeImagen("picFranjaOficial", 0, 0, ventana.Width(), 225);
-    franja.BorderStyle(EstiloDeBorde::Ninguno);
-    for (const char* bloque :
-         {"picFranjaOficialColor1", "picFranjaOficialColor2", "picFranjaOficialColor3"}) {
-        auto& caja = ventana.AgregaCajaDeImagen(bloque, 0, 0, 0, 225);
-        caja.BorderStyle(EstiloDeBorde::Ninguno);
-        caja.Container(franja);
-    }
+    fallos::RegistraElFallo(Modulo, procedimiento, error);
 }
 
 }  // namespace
@@ -91,31 +64,20 @@ void frm_Finalizar::Form_Load() {
         MuestraLosBotones();
         Core().Descarga.GuardarDetalle(700, true, "");
     } catch (const std::exception& fallo) {
-        RegistraElFallo("Form_Load", ComoError(fallo));
+        fallos::RegistraElFallo(Modulo, "Form_Load", fallo);
     }
 }
 
 // A button that cannot be made leaves the screen without it; the rest of the load goes on.
 void frm_Finalizar::CreaLosBotones() {
     try {
-        struct Boton {
-            Ctrl_Button& boton;
-            CajaDeImagen& contenedor;
-            const char* texto;
-            void (frm_Finalizar::*click)();
-        };
-        for (const Boton& b :
-             {Boton{btnAbrirCarpetaInstalador, picBotonAbrirCarpetaInstalador, "Abrir carpeta de la descarga",
-                    &frm_Finalizar::btnAbrirCarpetaInstalador_Click},
-              Boton{btnIniciarMirvalo, picBotonIniciarMirvalo, "Iniciar Mirvalo",
-                    &frm_Finalizar::btnIniciarMirvalo_Click}}) {
-            b.boton.Container(Me(), b.contenedor);
-            b.boton.Text(b.texto);
-            b.boton.ColorDeFondo(RGB(242, 242, 242));
-            b.boton.ColorDeEnfasis(RGB(108, 171, 22));
-            b.boton.on_click = [this, click = b.click] { (this->*click)(); };
-            botones_.push_back(&b.boton);
-        }
+        constexpr Color Verde = RGB(108, 171, 22);
+        PreparaElBoton(btnAbrirCarpetaInstalador, Me(), picBotonAbrirCarpetaInstalador,
+                       "Abrir carpeta de la descarga", Verde, [this] { btnAbrirCarpetaInstalador_Click(); });
+        botones_.push_back(&btnAbrirCarpetaInstalador);
+        PreparaElBoton(btnIniciarMirvalo, Me(), picBotonIniciarMirvalo, "Iniciar Mirvalo", Verde,
+                       [this] { btnIniciarMirvalo_Click(); });
+        botones_.push_back(&btnIniciarMirvalo);
     } catch (const std::exception&) {
     }
 }
@@ -145,7 +107,7 @@ void frm_Finalizar::MuestraLosBotones() {
             default: break;
         }
     } catch (const std::exception& fallo) {
-        RegistraElFallo("MuestraLosBotones", ComoError(fallo));
+        fallos::RegistraElFallo(Modulo, "MuestraLosBotones", fallo);
     }
 }
 

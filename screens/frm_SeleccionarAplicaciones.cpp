@@ -4,8 +4,9 @@
 #include <exception>
 
 #include "core/DM_Core.h"
+#include "core/Pantallas.h"
+#include "core/RegistroDeFallos.h"
 #include "core/Ventanas.h"
-#include "screens/PiezasDeLasPantallas.h"
 
 namespace mirvalo {
 namespace {
@@ -48,7 +49,7 @@ frm_SeleccionarAplicaciones::frm_SeleccionarAplicaciones()
       picBotonQuitar(Me().AgregaCajaDeImagen("picBotonQuitar", 5040, 3840, 1935, 495)),
       picBotonAnterior(Me().AgregaCajaDeImagen("picBotonAnterior", 360, 5280, 2175, 615)),
       picBotonSiguiente(Me().AgregaCajaDeImagen("picBotonSiguiente", 9360, 5280, 2175, 615)) {
-    piezas::AgregaLaFranjaOficial(Me());
+    AgregaLaFranjaOficial(Me());
 
     lblTitulo.AutoSize(true);
     lblTitulo.BackStyle(EstiloDeFondo::Transparente);
@@ -71,35 +72,27 @@ void frm_SeleccionarAplicaciones::Form_Load() {
         CargaLasOpcionesDelcmbOpciones();
         Core().Descarga.GuardarDetalle(400, true, "");
     } catch (const std::exception& fallo) {
-        piezas::RegistraElFallo(Modulo, "Form_Load", fallo);
+        fallos::RegistraElFallo(Modulo, "Form_Load", fallo);
     }
 }
 
 // A button that cannot be made leaves the screen without it; the rest of the load goes on.
 void frm_SeleccionarAplicaciones::CreaLosBotones() {
     try {
-        struct Boton {
-            Ctrl_Button& boton;
-            CajaDeImagen& contenedor;
-            const char* texto;
-            Color enfasis;
-            void (frm_SeleccionarAplicaciones::*click)();
-        };
-        for (const Boton& b : {Boton{btnAnterior, picBotonAnterior, "Anterior", RGB(0, 79, 142),
-                                     &frm_SeleccionarAplicaciones::btnAnterior_Click},
-                               Boton{btnSiguiente, picBotonSiguiente, "Siguiente", RGB(108, 171, 22),
-                                     &frm_SeleccionarAplicaciones::btnSiguiente_Click},
-                               Boton{btnAgregar, picBotonAgregar, "Agregar >>", RGB(108, 171, 22),
-                                     &frm_SeleccionarAplicaciones::btnAgregar_Click},
-                               Boton{btnQuitar, picBotonQuitar, "<< Quitar", RGB(200, 50, 0),
-                                     &frm_SeleccionarAplicaciones::btnQuitar_Click}}) {
-            b.boton.Container(Me(), b.contenedor);
-            b.boton.Text(b.texto);
-            b.boton.ColorDeFondo(RGB(242, 242, 242));
-            b.boton.ColorDeEnfasis(b.enfasis);
-            b.boton.on_click = [this, click = b.click] { (this->*click)(); };
-            botones_.push_back(&b.boton);
-        }
+        constexpr Color Azul = RGB(0, 79, 142);
+        constexpr Color Verde = RGB(108, 171, 22);
+        constexpr Color Rojo = RGB(200, 50, 0);
+        PreparaElBoton(btnAnterior, Me(), picBotonAnterior, "Anterior", Azul,
+                       [this] { btnAnterior_Click(); });
+        botones_.push_back(&btnAnterior);
+        PreparaElBoton(btnSiguiente, Me(), picBotonSiguiente, "Siguiente", Verde,
+                       [this] { btnSiguiente_Click(); });
+        botones_.push_back(&btnSiguiente);
+        PreparaElBoton(btnAgregar, Me(), picBotonAgregar, "Agregar >>", Verde,
+                       [this] { btnAgregar_Click(); });
+        botones_.push_back(&btnAgregar);
+        PreparaElBoton(btnQuitar, Me(), picBotonQuitar, "<< Quitar", Rojo, [this] { btnQuitar_Click(); });
+        botones_.push_back(&btnQuitar);
     } catch (const std::exception&) {
     }
 }
@@ -116,7 +109,7 @@ void frm_SeleccionarAplicaciones::CargaLasOpcionesDelcmbOpciones() {
         // Choosing the entry fills the available list, as the user's choice would.
         cmbOpciones.ListIndex(OpcionCompradas);
     } catch (const std::exception& fallo) {
-        piezas::RegistraElFallo(Modulo, "CargaLasOpcionesDelcmbOpciones", fallo);
+        fallos::RegistraElFallo(Modulo, "CargaLasOpcionesDelcmbOpciones", fallo);
     }
 }
 
@@ -124,7 +117,7 @@ void frm_SeleccionarAplicaciones::cmbOpciones_Click() {
     try {
         CargaLasAplicaciones();
     } catch (const std::exception& fallo) {
-        piezas::RegistraElFallo(Modulo, "cmbOpciones_Click", fallo);
+        fallos::RegistraElFallo(Modulo, "cmbOpciones_Click", fallo);
     }
 }
 
@@ -146,7 +139,7 @@ void frm_SeleccionarAplicaciones::CargaLasAplicaciones() {
             if (!EstaEnLaLista(lstAplicacionesADescargar, aplicacion))
                 lstAplicacionesDisponibles.AddItem(aplicacion);
     } catch (const std::exception& fallo) {
-        piezas::RegistraElFallo(Modulo, "CargaLasAplicaciones", fallo);
+        fallos::RegistraElFallo(Modulo, "CargaLasAplicaciones", fallo);
     }
 }
 
@@ -157,7 +150,7 @@ void frm_SeleccionarAplicaciones::btnAgregar_Click() {
             lstAplicacionesADescargar.AddItem(aplicacion);
         QuitaLosSeleccionados(lstAplicacionesDisponibles);
     } catch (const std::exception& fallo) {
-        piezas::RegistraElFallo(Modulo, "btnAgregar", fallo);
+        fallos::RegistraElFallo(Modulo, "btnAgregar", fallo);
     }
 }
 
@@ -174,15 +167,15 @@ void frm_SeleccionarAplicaciones::btnQuitar_Click() {
                 seleccionadas.end())
                 lstAplicacionesDisponibles.Selected(i, true);
     } catch (const std::exception& fallo) {
-        piezas::RegistraElFallo(Modulo, "btnQuitar_Click", fallo);
+        fallos::RegistraElFallo(Modulo, "btnQuitar_Click", fallo);
     }
 }
 
 void frm_SeleccionarAplicaciones::btnAnterior_Click() {
     try {
-        piezas::EntregaA(Me(), "frm_ElegirDescargarInstalar");
+        pantallas::EntregaA(Me(), "frm_ElegirDescargarInstalar");
     } catch (const std::exception& fallo) {
-        piezas::RegistraElFallo(Modulo, "btnAnterior_Click", fallo);
+        fallos::RegistraElFallo(Modulo, "btnAnterior_Click", fallo);
     }
 }
 
@@ -200,9 +193,9 @@ void frm_SeleccionarAplicaciones::btnSiguiente_Click() {
                     core.Descarga.AgregarAplicacionALaDescarga(aplicacion.IdAplicacion, aplicacion.IdNivel);
             core.Descarga.GuardarDetalle(401, true, descripcion);
         }
-        piezas::EntregaA(Me(), "frm_Descargar");
+        pantallas::EntregaA(Me(), "frm_Descargar");
     } catch (const std::exception& fallo) {
-        piezas::RegistraElFallo(Modulo, "btnSiguiente", fallo);
+        fallos::RegistraElFallo(Modulo, "btnSiguiente", fallo);
     }
 }
 

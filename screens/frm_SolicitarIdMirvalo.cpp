@@ -4,9 +4,10 @@
 #include <string>
 
 #include "core/DM_Core.h"
+#include "core/Pantallas.h"
+#include "core/RegistroDeFallos.h"
 #include "core/Ventanas.h"
 #include "platform/Texto.h"
-#include "screens/PiezasDeLasPantallas.h"
 
 namespace mirvalo {
 namespace {
@@ -39,7 +40,7 @@ frm_SolicitarIdMirvalo::frm_SolicitarIdMirvalo()
       txtIdMirvalo(Me().AgregaCajaDeTexto("txtIdMirvalo", 5033, 2400, 1935, 420)),
       picBotonSiguiente(Me().AgregaCajaDeImagen("picBotonSiguiente", 5033, 3120, 1935, 495)),
       lblError(Me().AgregaEtiqueta("lblError", 0, 4200, 12000, 255)) {
-    piezas::AgregaLaFranjaOficial(Me());
+    AgregaLaFranjaOficial(Me());
 
     lblTitulo.Alignment(Alineacion::Centro);
     lblTitulo.AutoSize(true);
@@ -76,21 +77,18 @@ void frm_SolicitarIdMirvalo::Form_Load() {
         ConfigurarFormulario();
         Core().Descarga.GuardarDetalle(200, true, "");
     } catch (const std::exception& fallo) {
-        piezas::RegistraElFallo(Modulo, "Form_Load", fallo);
+        fallos::RegistraElFallo(Modulo, "Form_Load", fallo);
     }
 }
 
 void frm_SolicitarIdMirvalo::ConfigurarFormulario() {
     try {
-        btnSiguiente.Container(Me(), picBotonSiguiente);
-        btnSiguiente.Text("Siguiente");
-        btnSiguiente.ColorDeFondo(RGB(242, 242, 242));
-        btnSiguiente.ColorDeEnfasis(RGB(108, 171, 22));
-        btnSiguiente.on_click = [this] { btnSiguiente_Click(); };
+        PreparaElBoton(btnSiguiente, Me(), picBotonSiguiente, "Siguiente", RGB(108, 171, 22),
+                       [this] { btnSiguiente_Click(); });
         botones_.push_back(&btnSiguiente);
         lblError.ForeColor(RGB(200, 50, 0));
     } catch (const std::exception& fallo) {
-        piezas::RegistraElFallo(Modulo, "ConfigurarFormulario", fallo);
+        fallos::RegistraElFallo(Modulo, "ConfigurarFormulario", fallo);
     }
 }
 
@@ -150,12 +148,12 @@ void frm_SolicitarIdMirvalo::btnSiguiente_Click() {
         if (institucion.Plataforma() == PlataformaLocal) {
             // A local-platform school only downloads: there is no mode to choose.
             descarga.EstableceAsistente(SoloDescarga);
-            piezas::EntregaA(Me(), "frm_SeleccionarAplicaciones");
+            pantallas::EntregaA(Me(), "frm_SeleccionarAplicaciones");
             return;
         }
-        piezas::EntregaA(Me(), "frm_ElegirDescargarInstalar");
+        pantallas::EntregaA(Me(), "frm_ElegirDescargarInstalar");
     } catch (const std::exception& fallo) {
-        piezas::RegistraElFallo(Modulo, "btnSiguiente_Click", fallo);
+        fallos::RegistraElFallo(Modulo, "btnSiguiente_Click", fallo);
     }
 }
 

@@ -111,4 +111,13 @@ void Ctrl_Button::Clic() {
     if (auto manejador = on_click) manejador();
 }
 
+void PreparaElBoton(Ctrl_Button& boton, Ventana& ventana, CajaDeImagen& contenedor, std::string texto,
+                    Color enfasis, std::function<void()> click) {
+    boton.Container(ventana, contenedor);
+    boton.Text(std::move(texto));
+    boton.ColorDeFondo(RGB(242, 242, 242));
+    boton.ColorDeEnfasis(enfasis);
+    boton.on_click = std::move(click);
+}
+
 }  // namespace mirvalo

@@ -78,4 +78,9 @@ private:
     int32_t encendido_ = 0;
 };
 
+// How the screens make each of their buttons: inside `contenedor`, captioned `texto`, on the
+// screens' light grey, lit in `enfasis`, raising `click`.
+void PreparaElBoton(Ctrl_Button& boton, Ventana& ventana, CajaDeImagen& contenedor, std::string texto,
+                    Color enfasis, std::function<void()> click);
+
 }  // namespace mirvalo

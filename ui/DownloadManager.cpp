@@ -26,6 +26,17 @@ void ConfiguraLaVentana(Ventana& ventana, std::string_view titulo) {
     }
 }
 
+void AgregaLaFranjaOficial(Ventana& ventana) {
+    auto& franja = ventana.AgregaCajaDeImagen("picFranjaOficial", 0, 0, ventana.Width(), AltoDeLaFranja);
+    franja.BorderStyle(EstiloDeBorde::Ninguno);
+    for (const char* bloque :
+         {"picFranjaOficialColor1", "picFranjaOficialColor2", "picFranjaOficialColor3"}) {
+        auto& caja = ventana.AgregaCajaDeImagen(bloque, 0, 0, 0, AltoDeLaFranja);
+        caja.BorderStyle(EstiloDeBorde::Ninguno);
+        caja.Container(franja);
+    }
+}
+
 void DibujaLaFranjaOficial(Ventana& ventana) {
     try {
         if (!ExisteElControl(ventana, "picFranjaOficial")) return;
@@ -50,6 +61,13 @@ void DibujaLaFranjaOficial(Ventana& ventana) {
     } catch (const std::exception&) {
         // What was laid out before the failure stays.
     }
+}
+
+void EstilaLaBarraDeProgreso(CajaDeImagen& barra) {
+    barra.BorderStyle(EstiloDeBorde::Ninguno);
+    barra.BackColor(RGB(192, 192, 192));
+    barra.ForeColor(RGB(69, 69, 69));
+    barra.FillColor(RGB(109, 125, 146));
 }
 
 bool ExisteElControl(const Ventana& ventana, std::string_view nombre) {

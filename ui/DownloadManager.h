@@ -14,11 +14,20 @@ class Ventana;
 // Sets the window's caption and draws its stripe (DibujaLaFranjaOficial).
 void ConfiguraLaVentana(Ventana& ventana, std::string_view titulo);
 
+// Adds the stripe's picture boxes to the window's top edge, all without border: "picFranjaOficial",
+// as wide as the window and 225 twips high, and inside it its three blocks. Screens call it as
+// they build their window; DibujaLaFranjaOficial lays them out and colours them at load.
+void AgregaLaFranjaOficial(Ventana& ventana);
+
 // Lays out and colours the stripe along the window's top edge: the picture box "picFranjaOficial"
 // (225 twips high, as wide as the window) and its three blocks "picFranjaOficialColor1" to
 // "picFranjaOficialColor3", 33 %, 33 % and 34 % of its width. A window without the stripe is left
 // alone.
 void DibujaLaFranjaOficial(Ventana& ventana);
+
+// The look of a percentage bar drawn by MuestraElProgreso: borderless, the number dark grey over
+// light grey, the bar in slate blue.
+void EstilaLaBarraDeProgreso(CajaDeImagen& barra);
 
 // Whether one of the window's controls has exactly this name (case-sensitive).
 bool ExisteElControl(const Ventana& ventana, std::string_view nombre);

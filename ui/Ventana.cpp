@@ -101,38 +101,35 @@ T& Ventana::Agrega(std::unique_ptr<T> control) {
     return agregado;
 }
 
+template <class T>
+T& Ventana::AgregaYColoca(std::string nombre, double left, double top, double width, double height) {
+    auto& control = Agrega(std::make_unique<T>(*this, std::move(nombre)));
+    control.Move(left, top, width, height);
+    return control;
+}
+
 Etiqueta& Ventana::AgregaEtiqueta(std::string nombre, double left, double top, double width, double height) {
-    auto& etiqueta = Agrega(std::make_unique<Etiqueta>(*this, std::move(nombre)));
-    etiqueta.Move(left, top, width, height);
-    return etiqueta;
+    return AgregaYColoca<Etiqueta>(std::move(nombre), left, top, width, height);
 }
 
 CajaDeTexto& Ventana::AgregaCajaDeTexto(std::string nombre, double left, double top, double width,
                                         double height) {
-    auto& caja = Agrega(std::make_unique<CajaDeTexto>(*this, std::move(nombre)));
-    caja.Move(left, top, width, height);
-    return caja;
+    return AgregaYColoca<CajaDeTexto>(std::move(nombre), left, top, width, height);
 }
 
 ListaDesplegable& Ventana::AgregaListaDesplegable(std::string nombre, double left, double top, double width,
                                                   double height) {
-    auto& lista = Agrega(std::make_unique<ListaDesplegable>(*this, std::move(nombre)));
-    lista.Move(left, top, width, height);
-    return lista;
+    return AgregaYColoca<ListaDesplegable>(std::move(nombre), left, top, width, height);
 }
 
 ListaMultiple& Ventana::AgregaListaMultiple(std::string nombre, double left, double top, double width,
                                             double height) {
-    auto& lista = Agrega(std::make_unique<ListaMultiple>(*this, std::move(nombre)));
-    lista.Move(left, top, width, height);
-    return lista;
+    return AgregaYColoca<ListaMultiple>(std::move(nombre), left, top, width, height);
 }
 
 CajaDeImagen& Ventana::AgregaCajaDeImagen(std::string nombre, double left, double top, double width,
                                           double height) {
-    auto& caja = Agrega(std::make_unique<CajaDeImagen>(*this, std::move(nombre)));
-    caja.Move(left, top, width, height);
-    return caja;
+    return AgregaYColoca<CajaDeImagen>(std::move(nombre), left, top, width, height);
 }
 
 Temporizador& Ventana::AgregaTemporizador(std::string nombre, int intervalo_ms) {

@@ -105,6 +105,9 @@ private:
     static Error ControlNoEncontrado(std::string_view nombre);
     template <class T>
     T& Agrega(std::unique_ptr<T> control);
+    // A new visible control of kind T, named and placed.
+    template <class T>
+    T& AgregaYColoca(std::string nombre, double left, double top, double width, double height);
     void AplicaElTamano();
 
     std::string nombre_;

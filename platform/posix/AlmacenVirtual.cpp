@@ -119,7 +119,9 @@ std::string RutaVirtualizada(std::string_view ruta) {
     if (!virtualizada) return {};
     std::string resultado = Carpeta();
     for (const fs::path& parte : relativa) {
-        if (!parte.empty()) resultado += "\\" + parte.string();
+        if (parte.empty()) continue;
+        resultado += '\\';
+        resultado += parte.string();
     }
     return resultado;
 }

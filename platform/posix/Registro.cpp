@@ -27,7 +27,10 @@ std::string RutaCompleta(Rama rama, std::string_view clave) {
         case Rama::Usuarios: ruta = "HKEY_USERS"; break;
     }
     while (clave.starts_with('\\')) clave.remove_prefix(1);
-    if (!clave.empty()) ruta += "\\" + std::string(clave);
+    if (!clave.empty()) {
+        ruta += '\\';
+        ruta += clave;
+    }
     return ruta;
 }
 

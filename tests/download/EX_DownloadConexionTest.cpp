@@ -7,6 +7,7 @@
 #include <thread>
 
 #include "download/EX_Download.h"
+#include "support/RaizDePrueba.h"
 #include "support/ServidorDeArchivos.h"
 
 namespace mirvalo {
@@ -16,19 +17,12 @@ namespace fs = std::filesystem;
 using prueba::RespuestaDePrueba;
 using namespace std::chrono_literals;
 
-class EX_DownloadConexionTest : public ::testing::Test {
+class EX_DownloadConexionTest : public prueba::RaizDePrueba {
 protected:
     void SetUp() override {
-        std::string plantilla = (fs::temp_directory_path() / "mirvalo-descarga-XXXXXX").string();
-        ASSERT_NE(mkdtemp(plantilla.data()), nullptr);
-        raiz_ = plantilla;
-        setenv("MIRVALO_SYSTEM_ROOT", raiz_.c_str(), 1);
+        RaizDePrueba::SetUp();
         carpeta_ = raiz_ / "Descargas";
         fs::create_directories(carpeta_);
-    }
-    void TearDown() override {
-        std::error_code error;
-        fs::remove_all(raiz_, error);
     }
 
     void EsperaElCodigo(const std::string& codigo, const std::string& texto) {
@@ -44,7 +38,6 @@ protected:
 
     prueba::ServidorDeArchivos servidor_;
     EX_Download descarga_;
-    fs::path raiz_;
     fs::path carpeta_;
 };
 

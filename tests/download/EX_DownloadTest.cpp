@@ -6,12 +6,11 @@
 #include <sys/resource.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
 #include "platform/Eventos.h"
+#include "support/RaizDePrueba.h"
 #include "support/ServidorDeArchivos.h"
 
 namespace mirvalo {
@@ -36,13 +35,10 @@ std::string Cuerpo(std::size_t largo) {
     return cuerpo;
 }
 
-class EX_DownloadTest : public ::testing::Test {
+class EX_DownloadTest : public prueba::RaizDePrueba {
 protected:
     void SetUp() override {
-        std::string plantilla = (fs::temp_directory_path() / "mirvalo-descarga-XXXXXX").string();
-        ASSERT_NE(mkdtemp(plantilla.data()), nullptr);
-        raiz_ = plantilla;
-        setenv("MIRVALO_SYSTEM_ROOT", raiz_.c_str(), 1);
+        RaizDePrueba::SetUp();
         carpeta_ = raiz_ / "Descargas";
         fs::create_directories(carpeta_);
         descarga_.Progreso = [this](int64_t longitud, int64_t recibido, double avance, int32_t transcurrido,
@@ -53,8 +49,7 @@ protected:
     }
     void TearDown() override {
         EstableceBombaDeEventos(nullptr);
-        std::error_code error;
-        fs::remove_all(raiz_, error);
+        RaizDePrueba::TearDown();
     }
 
     // The body of `respuesta` fetched from `ruta` into `destino` (as the assistant writes paths).
@@ -75,13 +70,6 @@ protected:
         }
         return nombres;
     }
-    static std::string Lee(const fs::path& ruta) {
-        std::ifstream archivo(ruta, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(archivo), std::istreambuf_iterator<char>());
-    }
-    static void Escribe(const fs::path& ruta, const std::string& texto) {
-        std::ofstream(ruta, std::ios::binary) << texto;
-    }
     fs::path Destino() const { return carpeta_ / "archivo.bin"; }
     void EsperaElCodigo8() const {
         EXPECT_TRUE(descarga_.HuboError());
@@ -94,7 +82,6 @@ protected:
     std::vector<Evento> eventos_;
     std::size_t detenerEnElEvento_ = 0;  // 0: never
     bool clicEnCancelar_ = false;
-    fs::path raiz_;
     fs::path carpeta_;
 };
 

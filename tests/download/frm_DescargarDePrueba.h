@@ -6,13 +6,12 @@
 #include <stdlib.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <memory>
 #include <optional>
 #include <ostream>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "core/DM_Core.h"
@@ -20,6 +19,7 @@
 #include "download/frm_Descargar.h"
 #include "model/El_Archivo.h"
 #include "platform/SistemaRaiz.h"
+#include "support/ArchivosDePrueba.h"
 #include "support/PantallasDePrueba.h"
 #include "support/ServidorDeArchivos.h"
 #include "support/ServidorDePrueba.h"
@@ -48,16 +48,6 @@ struct Entrega {
     std::optional<int> barraGeneral{};
     std::optional<int> barraIndividual{};
 };
-
-inline std::string LeeElArchivo(const std::filesystem::path& ruta) {
-    std::ifstream archivo(ruta, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(archivo), std::istreambuf_iterator<char>());
-}
-
-inline void EscribeElArchivo(const std::filesystem::path& ruta, std::string_view contenido) {
-    std::filesystem::create_directories(ruta.parent_path());
-    std::ofstream(ruta, std::ios::binary) << contenido;
-}
 
 // The transfers' temporary files left anywhere under the folder.
 inline std::vector<std::filesystem::path> TemporalesBajo(const std::filesystem::path& carpeta) {
@@ -104,11 +94,8 @@ protected:
 
     std::vector<PasoReportado> Pasos() const {
         std::vector<PasoReportado> pasos;
-        for (const PeticionRecibida& peticion : api_->Peticiones()) {
-            if (!peticion.ruta.ends_with("/Detalles")) continue;
-            const std::optional<ValorJson> cuerpo = EX_JSON().parse(peticion.cuerpo);
-            if (!cuerpo) continue;
-            const ObjetoJson& objeto = cuerpo->Objeto();
+        for (const ValorJson& cuerpo : CuerposRecibidos("/Detalles")) {
+            const ObjetoJson& objeto = cuerpo.Objeto();
             pasos.push_back({Entero(objeto, "Id_Descarga"), Entero(objeto, "Id_Paso"),
                              Entero(objeto, "Status"), Texto(objeto, "Descripcion")});
         }
@@ -121,11 +108,8 @@ protected:
     }
     std::vector<FalloReportado> Fallos() const {
         std::vector<FalloReportado> fallos;
-        for (const PeticionRecibida& peticion : api_->Peticiones()) {
-            if (!peticion.ruta.ends_with("/Fallos")) continue;
-            const std::optional<ValorJson> cuerpo = EX_JSON().parse(peticion.cuerpo);
-            if (!cuerpo) continue;
-            const ObjetoJson& objeto = cuerpo->Objeto();
+        for (const ValorJson& cuerpo : CuerposRecibidos("/Fallos")) {
+            const ObjetoJson& objeto = cuerpo.Objeto();
             EXPECT_EQ(Texto(objeto, "Modulo"), "frm_Descargar");
             fallos.push_back({Texto(objeto, "Procedimiento"), std::stoi(Texto(objeto, "NoError")),
                               Texto(objeto, "DescripcionError")});
@@ -172,6 +156,17 @@ private:
         entregas_.push_back(entrega);
     }
 
+    // The JSON bodies the Web API received at the addresses ending in `sufijo`, in order; a body
+    // that is not JSON is left out.
+    std::vector<ValorJson> CuerposRecibidos(std::string_view sufijo) const {
+        std::vector<ValorJson> cuerpos;
+        for (const PeticionRecibida& peticion : api_->Peticiones()) {
+            if (!peticion.ruta.ends_with(sufijo)) continue;
+            if (std::optional<ValorJson> cuerpo = EX_JSON().parse(peticion.cuerpo))
+                cuerpos.push_back(std::move(*cuerpo));
+        }
+        return cuerpos;
+    }
     static std::string Cita(std::string_view texto) {
         std::string cita = "\"";
         for (char c : texto) {

@@ -8,6 +8,8 @@
 #include <sstream>
 
 #include "platform/Error.h"
+#include "support/CarpetaTemporal.h"
+#include "support/EsperaElError.h"
 #include "support/JetDePrueba.h"
 #include "tools/jet4/DescripcionJet4.h"
 
@@ -15,22 +17,11 @@ namespace mirvalo::catalogo {
 namespace {
 
 using prueba::AplicacionDePrueba;
+using prueba::EsperaElError;
 using Nomenclaturas = std::vector<std::string>;
 
-// Expects `accion` to fail with this number and description.
-template <typename F>
-void EsperaElError(F accion, int32_t numero, const std::string& descripcion) {
-    try {
-        accion();
-        ADD_FAILURE() << "no error; expected " << descripcion;
-    } catch (const Error& e) {
-        EXPECT_EQ(e.Numero(), numero) << e.Descripcion();
-        EXPECT_EQ(e.Descripcion(), descripcion);
-    }
-}
-
 TEST(CatalogoDeAplicaciones, DistinctOrderedNomenclaturesWithoutApplication98OrNullIds) {
-    prueba::CarpetaParaJet carpeta;
+    prueba::CarpetaTemporal carpeta;
     const auto ruta = carpeta / "MVDataBase.mdb";
     prueba::EscribeCatalogo(ruta,
                             {{3, "Lectura"},
@@ -55,7 +46,7 @@ TEST(CatalogoDeAplicaciones, CataloguesThatGiveNoFolder) {
         {"only rows without id", {{std::nullopt, "A"}, {std::nullopt, std::nullopt}}},
     };
     for (const auto& [caso, filas] : casos) {
-        prueba::CarpetaParaJet carpeta;
+        prueba::CarpetaTemporal carpeta;
         prueba::EscribeCatalogo(carpeta / "c.mdb", filas);
         EXPECT_EQ(LeeLasNomenclaturas((carpeta / "c.mdb").string()), Nomenclaturas{}) << caso;
     }
@@ -63,7 +54,7 @@ TEST(CatalogoDeAplicaciones, CataloguesThatGiveNoFolder) {
 }
 
 TEST(CatalogoDeAplicaciones, NullNomenclatureCannotBeReadAsText) {
-    prueba::CarpetaParaJet carpeta;
+    prueba::CarpetaTemporal carpeta;
     prueba::EscribeCatalogo(carpeta / "nula.mdb", {{1, "A"}, {2, std::nullopt}, {3, "B"}});
     EsperaElError([&] { LeeLasNomenclaturas((carpeta / "nula.mdb").string()); }, 13, "Type mismatch");
 
@@ -74,7 +65,7 @@ TEST(CatalogoDeAplicaciones, NullNomenclatureCannotBeReadAsText) {
 }
 
 TEST(CatalogoDeAplicaciones, FileFaultsReachTheCaller) {
-    prueba::CarpetaParaJet carpeta;
+    prueba::CarpetaTemporal carpeta;
     prueba::EscribeCatalogo(carpeta / "otra.mdb", {{1, "A"}}, "otraClave");
     EsperaElError([&] { LeeLasNomenclaturas((carpeta / "otra.mdb").string()); }, -2147217843,
                   "Not a valid password.");
@@ -125,7 +116,7 @@ TEST(CatalogoDeAplicaciones, TheSampleProductsCatalogueGivesItsApplications) {
     ASSERT_TRUE(entrada) << fuentes;
     std::ostringstream descripcion;
     descripcion << entrada.rdbuf();
-    prueba::CarpetaParaJet carpeta;
+    prueba::CarpetaTemporal carpeta;
     jet4::EscribeElArchivo(carpeta / "MVDataBase.mdb", {std::string(ContrasenaDeLaBaseDeDatos), 43831.5,
                                                         jet4::LeeLaDescripcion(descripcion.str())});
     EXPECT_EQ(LeeLasNomenclaturas((carpeta / "MVDataBase.mdb").string()),

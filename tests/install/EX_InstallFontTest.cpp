@@ -5,8 +5,8 @@
 #include <filesystem>
 #include <fstream>
 
-#include "platform/RaizDePrueba.h"
 #include "platform/SistemaRaiz.h"
+#include "support/RaizDePrueba.h"
 
 namespace mirvalo {
 namespace {

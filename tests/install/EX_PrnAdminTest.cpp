@@ -9,8 +9,8 @@
 
 #include "platform/Error.h"
 #include "platform/ImpresoraAdministracion.h"
-#include "platform/RaizDePrueba.h"
 #include "platform/SistemaRaiz.h"
+#include "support/RaizDePrueba.h"
 
 namespace mirvalo {
 namespace {

@@ -7,8 +7,6 @@
 
 #include <chrono>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <regex>
 #include <string>
 #include <vector>
@@ -17,6 +15,7 @@
 #include "install/SecurityFolder.h"
 #include "model/El_Archivo.h"
 #include "platform/SistemaRaiz.h"
+#include "support/ArchivosDePrueba.h"
 #include "support/PantallasDePrueba.h"
 
 namespace mirvalo::prueba {
@@ -50,13 +49,9 @@ protected:
 
     static fs::path Nativa(const std::string& ruta) { return sistema::RutaNativa(ruta); }
 
-    static std::string Lee(const fs::path& ruta) {
-        std::ifstream archivo(ruta, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(archivo), std::istreambuf_iterator<char>());
-    }
+    static std::string Lee(const fs::path& ruta) { return LeeElArchivo(ruta); }
     static void Escribe(const fs::path& ruta, const std::string& contenido) {
-        fs::create_directories(ruta.parent_path());
-        std::ofstream(ruta, std::ios::binary) << contenido;
+        EscribeElArchivo(ruta, contenido);
     }
 
     // Lists `relativa` (a path inside the installation folder) in the plan, as a download would.

@@ -2,35 +2,23 @@
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
-#include <stdio.h>
 
-#include <array>
 #include <filesystem>
 #include <string>
 #include <vector>
 
 #include "InstalacionDePrueba.h"
 #include "platform/CarpetasEspeciales.h"
+#include "support/Lnkinfo.h"
 
 namespace mirvalo {
 namespace {
 
 namespace fs = std::filesystem;
+using prueba::Lnkinfo;
 using prueba::PasoReportado;
 using ::testing::HasSubstr;
 using ::testing::IsEmpty;
-
-// What lnkinfo (liblnk-utils), an independent reader of the format, reads from a shortcut file.
-std::string Lnkinfo(const fs::path& archivo) {
-    const std::string orden = "lnkinfo '" + archivo.string() + "' 2>&1";
-    FILE* salida = popen(orden.c_str(), "r");
-    if (!salida) return "popen failed";
-    std::string texto;
-    std::array<char, 4096> bloque{};
-    while (const size_t leidos = fread(bloque.data(), 1, bloque.size(), salida))
-        texto.append(bloque.data(), leidos);
-    return pclose(salida) == 0 ? texto : "lnkinfo failed: " + texto;
-}
 
 const int32_t Carpetas[] = {csidl::Desktop, csidl::Programs, csidl::StartMenu, csidl::CommonStartMenu,
                             csidl::CommonPrograms};

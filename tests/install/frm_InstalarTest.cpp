@@ -122,7 +122,8 @@ TEST_F(PantallaDeInstalacion, LoadsWithItsLayoutAndReportsItself) {
 }
 
 TEST_F(PantallaDeInstalacion, EveryStepRunsUnderItsTextAndPercentageThenTheFinalScreenFollows) {
-    // Nothing of the product is in place: the tool, the libraries and the launcher are missing.
+    // Nothing of the product is in place: without the security tool the permissions fail, the empty
+    // libraries folder (made by the first step) holds nothing to install, and no shortcut is made.
     Ejecuta();
 
     EXPECT_EQ(vistas_, (std::vector<Vista>{
@@ -143,7 +144,7 @@ TEST_F(PantallaDeInstalacion, EveryStepRunsUnderItsTextAndPercentageThenTheFinal
                            {1, 600, 1, ""},
                            {1, 601, 1, ""},
                            {1, 602, 0, noSeEstablecieron},
-                           {1, 603, 0, "No se encontró la carpeta Dlls dentro de Utilerías."},
+                           {1, 603, 1, ""},
                            {1, 604, 1, ""},
                            {1, 605, 1, ""},
                            {1, 606, 1, ""},

@@ -72,15 +72,22 @@ TEST_F(El_DescargaPlanSandboxTest, DownloadAndInstallIsPlannedAsADownload) {
         "Mirvalo\\Configuración.ini",
         "Mirvalo\\Recursos\\Logotipo.bin",
         "Mirvalo\\Plataforma\\Servidor Local.txt",
+        "Mirvalo\\Utilerías\\SecurityFolder.exe",
+        "Mirvalo\\CAMVLogIn.exe",
+        "Mirvalo\\mvicon.ico",
+        "Mirvalo\\Base de datos\\MVDataBase.mdb",
+        "Mirvalo\\Utilerías\\Dlls\\MVComunes.dll",
+        "Mirvalo\\Utilerías\\Dlls\\MVControles.ocx",
+        "Mirvalo\\Utilerías\\Dlls\\MVTextos.dat",
+        "Mirvalo\\Utilerías\\Dlls\\DejaVuSans.ttf",
         "Aplicaciones\\Español\\Lectura\\Primaria\\Actividades.txt",
         "Aplicaciones\\Español\\Lectura\\Guía del docente.txt",
     };
     EXPECT_EQ(PlanDelModo(2), conInstalador);
     EXPECT_EQ(PlanDelModo(3), conInstalador);
-    // Installing only, the server leaves out the files that are not installed.
-    EXPECT_THAT(PlanDelModo(1), ElementsAre("Mirvalo\\Configuración.ini", "Mirvalo\\Recursos\\Logotipo.bin",
-                                            "Mirvalo\\Plataforma\\Servidor Local.txt",
-                                            "Aplicaciones\\Español\\Lectura\\Primaria\\Actividades.txt"));
+    // Installing only, the server leaves out the files that are not installed (the installer-only guides).
+    std::vector<std::string> soloInstalados(conInstalador.begin() + 1, conInstalador.end() - 1);
+    EXPECT_EQ(PlanDelModo(1), soloInstalados);
 }
 
 TEST_F(El_DescargaPlanSandboxTest, ThePlanCarriesEachFilesRealSizeAndFindsInstalledFiles) {
@@ -103,7 +110,7 @@ TEST_F(El_DescargaPlanSandboxTest, ThePlanCarriesEachFilesRealSizeAndFindsInstal
         EXPECT_FALSE(archivo.DescargadoParaInstalacion);
         suma += archivo.Peso;
     }
-    EXPECT_EQ(descarga.TotalArchivos(), 6);
+    EXPECT_EQ(descarga.TotalArchivos(), 14);
     EXPECT_EQ(descarga.TotalPeso(), suma);
 
     descarga.EstableceCarpetaInstalacion("C:\\Program Files\\Mirvalo Plataforma Local");
@@ -111,6 +118,8 @@ TEST_F(El_DescargaPlanSandboxTest, ThePlanCarriesEachFilesRealSizeAndFindsInstal
         descarga.ObtenerLaRutaDeInstalacionDelArchivo("actividades.txt"),
         "C:\\Program Files\\Mirvalo Plataforma Local\\Aplicaciones\\Lectura\\Primaria\\Actividades.txt");
     EXPECT_EQ(descarga.ObtenerLaRutaDeInstalacionDelArchivo("Guía del docente.txt"), "");
+    EXPECT_EQ(descarga.ObtenerLaRutaDeInstalacionDelArchivo("securityfolder.exe"),
+              "C:\\Program Files\\Mirvalo Plataforma Local\\Utilerías\\SecurityFolder.exe");
 }
 
 // Against scripted answers.

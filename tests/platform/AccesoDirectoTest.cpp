@@ -1,33 +1,21 @@
 #include "platform/AccesoDirecto.h"
 
 #include <gtest/gtest.h>
-#include <stdio.h>
 
-#include <array>
 #include <filesystem>
 #include <fstream>
 
-#include "RaizDePrueba.h"
 #include "platform/Error.h"
 #include "platform/SistemaRaiz.h"
+#include "support/Lnkinfo.h"
+#include "support/RaizDePrueba.h"
 
 namespace mirvalo {
 namespace {
 
 namespace fs = std::filesystem;
 
-// What lnkinfo (liblnk-utils) reads from a shortcut file: an independent reader of the format.
-std::string Lnkinfo(const fs::path& archivo) {
-    const std::string orden = "lnkinfo '" + archivo.string() + "' 2>&1";
-    FILE* salida = popen(orden.c_str(), "r");
-    if (!salida) return "popen failed";
-    std::string texto;
-    std::array<char, 4096> bloque{};
-    while (const size_t leidos = fread(bloque.data(), 1, bloque.size(), salida))
-        texto.append(bloque.data(), leidos);
-    const int estado = pclose(salida);
-    return estado == 0 ? texto : "lnkinfo failed: " + texto;
-}
+using prueba::Lnkinfo;
 
 class AccesoDirectoTest : public prueba::RaizDePrueba {
 protected:

@@ -6,9 +6,9 @@
 #include <fstream>
 #include <functional>
 
-#include "RaizDePrueba.h"
 #include "platform/Error.h"
 #include "platform/SistemaRaiz.h"
+#include "support/RaizDePrueba.h"
 
 namespace mirvalo::almacen_virtual {
 namespace {

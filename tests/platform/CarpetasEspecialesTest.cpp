@@ -2,7 +2,7 @@
 
 #include "platform/SistemaRaiz.h"
 
-#include "RaizDePrueba.h"
+#include "support/RaizDePrueba.h"
 
 namespace mirvalo {
 namespace {

@@ -1,7 +1,7 @@
 #include "platform/Procesos.h"
 #include "platform/Registro.h"
 
-#include "RaizDePrueba.h"
+#include "support/RaizDePrueba.h"
 
 #include <gmock/gmock.h>
 

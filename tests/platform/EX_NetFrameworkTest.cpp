@@ -2,7 +2,7 @@
 
 #include "platform/Registro.h"
 
-#include "RaizDePrueba.h"
+#include "support/RaizDePrueba.h"
 
 namespace mirvalo {
 namespace {

@@ -6,8 +6,8 @@
 #include <fstream>
 #include <functional>
 
-#include "RaizDePrueba.h"
 #include "platform/Error.h"
+#include "support/RaizDePrueba.h"
 
 namespace mirvalo::impresoras {
 namespace {

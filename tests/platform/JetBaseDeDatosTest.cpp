@@ -6,12 +6,15 @@
 
 #include "platform/Error.h"
 #include "platform/jet/BaseDeDatosJet.h"
+#include "support/CarpetaTemporal.h"
+#include "support/EsperaElError.h"
 #include "support/JetDePrueba.h"
 
 namespace mirvalo::jet {
 namespace {
 
 using jet4::TipoDeColumna;
+using prueba::EsperaElError;
 
 std::string Cadena(const std::string& ruta, const std::string& contrasena = "wmk5930qzB") {
     return "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=" + ruta +
@@ -23,20 +26,8 @@ void Escribe(const std::filesystem::path& ruta, std::string contrasena, double f
     jet4::EscribeElArchivo(ruta, jet4::ArchivoJet4{std::move(contrasena), fecha, std::move(tablas)});
 }
 
-// Expects `accion` to fail with this number and description.
-template <typename F>
-void EsperaElError(F accion, int32_t numero, const std::string& descripcion) {
-    try {
-        accion();
-        ADD_FAILURE() << "no error; expected " << descripcion;
-    } catch (const Error& e) {
-        EXPECT_EQ(e.Numero(), numero) << e.Descripcion();
-        EXPECT_EQ(e.Descripcion(), descripcion);
-    }
-}
-
 TEST(JetBaseDeDatos, ReadsTypedValuesAndTellsNullFromEmptyText) {
-    prueba::CarpetaParaJet carpeta;
+    prueba::CarpetaTemporal carpeta;
     jet4::Tabla tabla{
         "Aplicaciones",
         {{"Id", TipoDeColumna::EnteroLargo},
@@ -68,7 +59,7 @@ TEST(JetBaseDeDatos, ReadsTypedValuesAndTellsNullFromEmptyText) {
 }
 
 TEST(JetBaseDeDatos, ReadsEveryRowOfATableOverManyPages) {
-    prueba::CarpetaParaJet carpeta;
+    prueba::CarpetaTemporal carpeta;
     jet4::Tabla tabla{"T", {{"n", TipoDeColumna::EnteroLargo}, {"t", TipoDeColumna::Texto, 255}}, {}};
     for (int i = 0; i < 500; ++i) tabla.filas.push_back({int32_t{i}, std::string(250, 'x')});
     Escribe(carpeta / "g.mdb", "", 43831.5, {jet4::Tabla{"Antes", {{"a"}}, {{int32_t{1}}}}, tabla});
@@ -97,7 +88,7 @@ TEST(JetBaseDeDatos, PasswordIsCheckedAsTheEngineDoes) {
         {"", 43831.5, "cualquiera", true},  // a database without password opens with any
     };
     for (const auto& caso : casos) {
-        prueba::CarpetaParaJet carpeta;
+        prueba::CarpetaTemporal carpeta;
         const auto ruta = carpeta / "c.mdb";
         Escribe(ruta, caso.guardada, caso.fecha, {jet4::Tabla{"T", {{"a"}}, {{int32_t{1}}}}});
         SCOPED_TRACE(std::string(caso.guardada) + " / " + caso.dada);
@@ -112,7 +103,7 @@ TEST(JetBaseDeDatos, PasswordIsCheckedAsTheEngineDoes) {
 }
 
 TEST(JetBaseDeDatos, FailuresCarryTheDataAccessLayersNumbersAndTexts) {
-    prueba::CarpetaParaJet carpeta;
+    prueba::CarpetaTemporal carpeta;
     const std::string valida = (carpeta / "v.mdb").string();
     Escribe(valida, "wmk5930qzB", 43831.5, {jet4::Tabla{"T", {{"a"}}, {}}});
     const std::string texto = (carpeta / "texto.mdb").string();
@@ -152,7 +143,7 @@ TEST(JetBaseDeDatos, FailuresCarryTheDataAccessLayersNumbersAndTexts) {
 }
 
 TEST(JetBaseDeDatos, ConnectionStringIsReadLikeTheProviderReadsIt) {
-    prueba::CarpetaParaJet carpeta;
+    prueba::CarpetaTemporal carpeta;
     setenv("MIRVALO_SYSTEM_ROOT", carpeta.Ruta().c_str(), 1);
     std::filesystem::create_directories(carpeta / "Program Files" / "Mirvalo Local");
     Escribe(carpeta / "Program Files" / "Mirvalo Local" / "MVDataBase.mdb", "a;b'c", 43831.5,

@@ -4,6 +4,7 @@
 #include <sstream>
 #include <stdexcept>
 
+#include "support/CarpetaTemporal.h"
 #include "support/JetDePrueba.h"
 #include "tools/jet4/DescripcionJet4.h"
 
@@ -28,7 +29,7 @@ Tabla TablaDeTodosLosTipos() {
 }
 
 TEST(JetEscritor, MdbtoolsReadsEveryTypeWithNullsAndAccents) {
-    prueba::CarpetaParaJet carpeta;
+    prueba::CarpetaTemporal carpeta;
     ArchivoJet4 archivo;
     archivo.contrasena = "wmk5930qzB";
     archivo.tablas = {TablaDeTodosLosTipos(), Tabla{"Vacía", {{"n", TipoDeColumna::EnteroLargo}}, {}}};
@@ -49,7 +50,7 @@ TEST(JetEscritor, MdbtoolsReadsEveryTypeWithNullsAndAccents) {
 }
 
 TEST(JetEscritor, RowsSpreadOverManyPagesAndTables) {
-    prueba::CarpetaParaJet carpeta;
+    prueba::CarpetaTemporal carpeta;
     ArchivoJet4 archivo;
     for (int t = 0; t < 3; ++t) {
         Tabla tabla{"T" + std::to_string(t),
@@ -90,7 +91,7 @@ TEST(JetEscritor, TextDescriptionMakesTheFileTheBuildNeeds) {
         "fila \\N |  | falso\r\n"
         "fila 98 | \\N | \\N");
     ASSERT_EQ(tablas.size(), 1u);
-    prueba::CarpetaParaJet carpeta;
+    prueba::CarpetaTemporal carpeta;
     const std::string ruta = (carpeta / "d.mdb").string();
     EscribeElArchivo(ruta, ArchivoJet4{"clave", 43831.5, tablas});
     EXPECT_EQ(SalidaDeMdbtools("mdb-export", {ruta, "TBL_Aplicacion"}),

@@ -2,7 +2,7 @@
 
 #include "platform/Procesos.h"
 
-#include "RaizDePrueba.h"
+#include "support/RaizDePrueba.h"
 
 #include <signal.h>
 #include <unistd.h>

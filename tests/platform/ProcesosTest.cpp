@@ -4,7 +4,7 @@
 #include "platform/Regsvr32Emulado.h"
 #include "platform/SistemaRaiz.h"
 
-#include "RaizDePrueba.h"
+#include "support/RaizDePrueba.h"
 
 #include <gmock/gmock.h>
 #include <signal.h>

@@ -2,7 +2,7 @@
 
 #include "platform/Error.h"
 
-#include "RaizDePrueba.h"
+#include "support/RaizDePrueba.h"
 
 #include <gmock/gmock.h>
 

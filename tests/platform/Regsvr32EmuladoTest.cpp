@@ -4,9 +4,9 @@
 #include <filesystem>
 #include <fstream>
 
-#include "RaizDePrueba.h"
 #include "platform/LineaDeOrdenes.h"
 #include "platform/SistemaRaiz.h"
+#include "support/RaizDePrueba.h"
 
 namespace mirvalo::procesos {
 namespace {

@@ -1,6 +1,6 @@
 #include "platform/SistemaRaiz.h"
 
-#include "RaizDePrueba.h"
+#include "support/RaizDePrueba.h"
 
 #include <gmock/gmock.h>
 

@@ -1,31 +1,24 @@
 // The sample product's files as the downloader fetches them, and the folder they must never leave.
 #include "ClienteCrudo.h"
+#include "support/ArchivosDePrueba.h"
+#include "support/CarpetaTemporal.h"
 #include "tools/sandbox-server/ServidorSandbox.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 
 namespace mirvalo::sandbox {
 namespace {
 
+using mirvalo::prueba::CarpetaTemporal;
+using mirvalo::prueba::EscribeElArchivo;
+using mirvalo::prueba::LeeElArchivo;
 using nlohmann::json;
 using prueba::ClienteCrudo;
 using prueba::Pide;
 namespace fs = std::filesystem;
-
-std::string Lee(const fs::path& ruta) {
-    std::ifstream archivo(ruta, std::ios::binary);
-    return {std::istreambuf_iterator<char>(archivo), std::istreambuf_iterator<char>()};
-}
-
-void Escribe(const fs::path& ruta, const std::string& contenido) {
-    fs::create_directories(ruta.parent_path());
-    std::ofstream(ruta, std::ios::binary) << contenido;
-}
 
 std::string SinPorcentajes(const std::string& url) {
     std::string texto;
@@ -39,19 +32,6 @@ std::string SinPorcentajes(const std::string& url) {
     }
     return texto;
 }
-
-class CarpetaTemporal {
-public:
-    CarpetaTemporal() {
-        std::string plantilla = (fs::temp_directory_path() / "mirvalo-sandbox-XXXXXX").string();
-        ruta_ = ::mkdtemp(plantilla.data());
-    }
-    ~CarpetaTemporal() { fs::remove_all(ruta_); }
-    const fs::path& Ruta() const { return ruta_; }
-
-private:
-    fs::path ruta_;
-};
 
 Opciones EnUnPuertoLibre() {
     Opciones opciones;
@@ -83,8 +63,8 @@ TEST(ArchivosDelProducto, EveryFileOfEveryPlanIsServedWithItsPesoAsLengthAndItsE
             ASSERT_EQ(descarga.estado, 200) << ruta;
             EXPECT_EQ(descarga.cabeceras["content-length"], std::to_string(archivo["Peso"].get<int>()))
                 << ruta;
-            std::string enDisco = Lee(fs::path(MIRVALO_SANDBOX_DATA) / "producto" /
-                                      SinPorcentajes(ruta.substr(std::string("/archivos/").size())));
+            std::string enDisco = LeeElArchivo(fs::path(MIRVALO_SANDBOX_DATA) / "producto" /
+                                               SinPorcentajes(ruta.substr(std::string("/archivos/").size())));
             EXPECT_EQ(descarga.cuerpo, enDisco) << ruta;
             EXPECT_EQ(static_cast<int>(enDisco.size()), archivo["Peso"].get<int>()) << ruta;
             ++archivos;
@@ -95,11 +75,11 @@ TEST(ArchivosDelProducto, EveryFileOfEveryPlanIsServedWithItsPesoAsLengthAndItsE
 
 TEST(ArchivosDelProducto, NothingOutsideTheProductFolderNorAnyUnknownNameIsServed) {
     CarpetaTemporal carpeta;
-    Escribe(carpeta.Ruta() / "secreto.txt", "fuera del producto");
-    Escribe(
+    EscribeElArchivo(carpeta.Ruta() / "secreto.txt", "fuera del producto");
+    EscribeElArchivo(
         carpeta.Ruta() / "datos" / "muestra.json",
         R"({"escuelas": [], "comunes": [{"archivo": "Léame.txt", "RutaInstalacion": ""}], "aplicaciones": []})");
-    Escribe(carpeta.Ruta() / "datos" / "producto" / "Léame.txt", "dentro");
+    EscribeElArchivo(carpeta.Ruta() / "datos" / "producto" / "Léame.txt", "dentro");
     fs::create_directories(carpeta.Ruta() / "datos" / "producto" / "Sub");
     fs::create_symlink(carpeta.Ruta() / "secreto.txt",
                        carpeta.Ruta() / "datos" / "producto" / "Sub" / "enlace.txt");
@@ -136,7 +116,7 @@ TEST(ServidorSandbox, RefusesToStartWithBrokenSampleDataOrABusyPort) {
                  "catalogo": [{"IdAplicacion": 1, "IdNivel": "1", "Comprada": true}]}], "comunes": [], "aplicaciones": []})"},
             Caso{"not JSON", "{"},
         }) {
-        Escribe(carpeta.Ruta() / "muestra.json", caso.muestra);
+        EscribeElArchivo(carpeta.Ruta() / "muestra.json", caso.muestra);
         fs::create_directories(carpeta.Ruta() / "producto");
         Opciones opciones = EnUnPuertoLibre();
         opciones.datos = carpeta.Ruta();

@@ -8,6 +8,8 @@
 #include <nlohmann/json.hpp>
 
 #include <set>
+#include <string>
+#include <vector>
 
 namespace mirvalo::sandbox {
 namespace {
@@ -160,6 +162,26 @@ std::vector<std::string> RutasDeInstalador(const json& plan) {
     return rutas;
 }
 
+// The product's installation files, common to every plan after the sample's own common files.
+const std::vector<std::string> kArchivosDeInstalacion = {
+    "Mirvalo\\Utilerías\\SecurityFolder.exe",
+    "Mirvalo\\CAMVLogIn.exe",
+    "Mirvalo\\mvicon.ico",
+    "Mirvalo\\Base de datos\\MVDataBase.mdb",
+    "Mirvalo\\Utilerías\\Dlls\\MVComunes.dll",
+    "Mirvalo\\Utilerías\\Dlls\\MVControles.ocx",
+    "Mirvalo\\Utilerías\\Dlls\\MVTextos.dat",
+    "Mirvalo\\Utilerías\\Dlls\\DejaVuSans.ttf",
+};
+
+// A plan: the given common files, the installation files, then the given files of the applications.
+std::vector<std::string> Plan(std::vector<std::string> comunes,
+                              const std::vector<std::string>& deAplicaciones) {
+    comunes.insert(comunes.end(), kArchivosDeInstalacion.begin(), kArchivosDeInstalacion.end());
+    comunes.insert(comunes.end(), deAplicaciones.begin(), deAplicaciones.end());
+    return comunes;
+}
+
 const std::string kNumerosPrimaria = "{\r\n\"IdAplicacion\": 101,\r\n\"IdNivel\": \"2\"\r\n},\r\n";
 const std::string kGeometriaPrimaria = "{\r\n\"IdAplicacion\": 102,\r\n\"IdNivel\": \"2\"\r\n},\r\n";
 const std::string kLecturaPreescolar = "{\r\n\"IdAplicacion\": 201,\r\n\"IdNivel\": \"1\"\r\n}\r\n";
@@ -170,17 +192,18 @@ TEST(ObtenerArchivos, GivesTheCommonFilesOfThePlatformThenEachApplicationsFilesO
 
     json plan = PlanDe(servidor.Puerto(), 2, 2, kNumerosPrimaria + kGeometriaPrimaria + kLecturaPreescolar);
 
-    EXPECT_THAT(RutasDeInstalador(plan),
-                ElementsAre("Guía de instalación.txt", "Mirvalo\\Configuración.ini",
-                            "Mirvalo\\Recursos\\Logotipo.bin", "Mirvalo\\Plataforma\\Conexión a la Nube.txt",
-                            "Aplicaciones\\Matemáticas\\Números\\Primaria\\Actividades.txt",
-                            "Aplicaciones\\Matemáticas\\Manual de la suite.txt",
-                            "Aplicaciones\\Matemáticas\\Números\\Primaria\\Tablas.bin",
-                            "Aplicaciones\\Matemáticas\\Geometría\\Primaria\\Actividades.txt",
-                            "Aplicaciones\\Español\\Lectura\\Preescolar\\Actividades.txt",
-                            "Aplicaciones\\Español\\Lectura\\Guía del docente.txt"));
+    EXPECT_EQ(RutasDeInstalador(plan),
+              Plan({"Guía de instalación.txt", "Mirvalo\\Configuración.ini",
+                    "Mirvalo\\Recursos\\Logotipo.bin", "Mirvalo\\Plataforma\\Conexión a la Nube.txt"},
+                   {"Aplicaciones\\Matemáticas\\Números\\Primaria\\Actividades.txt",
+                    "Aplicaciones\\Matemáticas\\Manual de la suite.txt",
+                    "Aplicaciones\\Matemáticas\\Números\\Primaria\\Tablas.bin",
+                    "Aplicaciones\\Matemáticas\\Geometría\\Primaria\\Actividades.txt",
+                    "Aplicaciones\\Español\\Lectura\\Preescolar\\Actividades.txt",
+                    "Aplicaciones\\Español\\Lectura\\Guía del docente.txt"}));
     EXPECT_EQ(plan[0]["RutaInstalacion"], "");
-    EXPECT_EQ(plan[4]["RutaInstalacion"], "Aplicaciones\\Números\\Primaria\\Actividades.txt");
+    EXPECT_EQ(plan[4]["RutaInstalacion"], "Utilerías\\SecurityFolder.exe");
+    EXPECT_EQ(plan[12]["RutaInstalacion"], "Aplicaciones\\Números\\Primaria\\Actividades.txt");
     for (const json& archivo : plan) {
         EXPECT_THAT(archivo["RutaServidor"].get<std::string>(), StartsWith(servidor.Url() + "/archivos/"));
         EXPECT_TRUE(archivo["Peso"].is_number_integer());
@@ -193,15 +216,19 @@ TEST(ObtenerArchivos, GivesTheLocalPlatformItsOwnFilesAndInstallOnlyRunsNoInstal
     ServidorSandbox servidor(EnUnPuertoLibre());
     servidor.Inicia();
 
-    EXPECT_THAT(RutasDeInstalador(PlanDe(servidor.Puerto(), 1, 1, kLecturaPreescolar)),
-                ElementsAre("Mirvalo\\Configuración.ini", "Mirvalo\\Recursos\\Logotipo.bin",
-                            "Mirvalo\\Plataforma\\Servidor Local.txt",
-                            "Aplicaciones\\Español\\Lectura\\Preescolar\\Actividades.txt"));
+    EXPECT_EQ(RutasDeInstalador(PlanDe(servidor.Puerto(), 1, 1, kLecturaPreescolar)),
+              Plan({"Mirvalo\\Configuración.ini", "Mirvalo\\Recursos\\Logotipo.bin",
+                    "Mirvalo\\Plataforma\\Servidor Local.txt"},
+                   {"Aplicaciones\\Español\\Lectura\\Preescolar\\Actividades.txt"}));
     // No application chosen, or one the sample does not describe: the common files only.
-    EXPECT_EQ(PlanDe(servidor.Puerto(), 2, 2, "").size(), 4u);
-    EXPECT_EQ(
-        PlanDe(servidor.Puerto(), 2, 2, "{\r\n\"IdAplicacion\": 101,\r\n\"IdNivel\": \"3\"\r\n}\r\n").size(),
-        4u);
+    const std::vector<std::string> comunes =
+        Plan({"Guía de instalación.txt", "Mirvalo\\Configuración.ini", "Mirvalo\\Recursos\\Logotipo.bin",
+              "Mirvalo\\Plataforma\\Conexión a la Nube.txt"},
+             {});
+    EXPECT_EQ(RutasDeInstalador(PlanDe(servidor.Puerto(), 2, 2, "")), comunes);
+    EXPECT_EQ(RutasDeInstalador(PlanDe(servidor.Puerto(), 2, 2,
+                                       "{\r\n\"IdAplicacion\": 101,\r\n\"IdNivel\": \"3\"\r\n}\r\n")),
+              comunes);
 }
 
 TEST(GenerarNumeroDeSeguimiento, AnswersANumberForTheDownloadOrTheStatusTheOptionsSay) {

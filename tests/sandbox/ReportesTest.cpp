@@ -1,5 +1,6 @@
 // Step and failure reports: one JSON line each, in arrival order, with the values as the client sent them.
 #include "ClienteCrudo.h"
+#include "support/CarpetaTemporal.h"
 #include "tools/sandbox-server/ServidorSandbox.h"
 
 #include <gmock/gmock.h>
@@ -15,8 +16,7 @@ using prueba::ClienteCrudo;
 using ::testing::ElementsAre;
 
 TEST(Reportes, AreKeptInOrderAsSentAndWrittenToTheReportsFile) {
-    std::string plantilla = (std::filesystem::temp_directory_path() / "mirvalo-reportes-XXXXXX").string();
-    std::filesystem::path carpeta = ::mkdtemp(plantilla.data());
+    const mirvalo::prueba::CarpetaTemporal carpeta;
     Opciones opciones;
     opciones.puerto = 0;
     opciones.reportes = carpeta / "reportes.jsonl";
@@ -49,7 +49,6 @@ TEST(Reportes, AreKeptInOrderAsSentAndWrittenToTheReportsFile) {
     std::vector<std::string> lineas;
     for (std::string linea; std::getline(archivo, linea);) lineas.push_back(linea);
     EXPECT_EQ(lineas, esperadas);
-    std::filesystem::remove_all(carpeta);
 }
 
 }  // namespace

@@ -9,17 +9,6 @@
 
 namespace mirvalo::prueba {
 
-CarpetaParaJet::CarpetaParaJet() {
-    std::string plantilla = (std::filesystem::temp_directory_path() / "mirvalo-jet-XXXXXX").string();
-    if (!mkdtemp(plantilla.data())) ADD_FAILURE() << "mkdtemp " << plantilla;
-    ruta_ = plantilla;
-}
-
-CarpetaParaJet::~CarpetaParaJet() {
-    std::error_code ignorado;
-    std::filesystem::remove_all(ruta_, ignorado);
-}
-
 jet4::Tabla TablaDeAplicaciones(const std::vector<AplicacionDePrueba>& filas) {
     jet4::Tabla tabla{"TBL_Aplicacion",
                       {{"app_ide", jet4::TipoDeColumna::EnteroLargo},

@@ -12,21 +12,6 @@
 // mdbtools' own programs to look at them from outside.
 namespace mirvalo::prueba {
 
-// A fresh folder under the system's temporary folder, removed with the object.
-class CarpetaParaJet {
-public:
-    CarpetaParaJet();
-    ~CarpetaParaJet();
-    CarpetaParaJet(const CarpetaParaJet&) = delete;
-    CarpetaParaJet& operator=(const CarpetaParaJet&) = delete;
-
-    const std::filesystem::path& Ruta() const { return ruta_; }
-    std::filesystem::path operator/(const std::string& nombre) const { return ruta_ / nombre; }
-
-private:
-    std::filesystem::path ruta_;
-};
-
 // One row of the catalogue's table: app_ide (long integer) and Nomenclatura (text); nullopt is NULL.
 struct AplicacionDePrueba {
     std::optional<int32_t> appIde;

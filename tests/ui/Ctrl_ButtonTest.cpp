@@ -13,14 +13,11 @@ constexpr Color Enfasis = RGB(108, 171, 22);
 
 class Ctrl_ButtonTest : public ConVentanas {
 protected:
-    // As the screens make a button: Container, then Text, ColorDeFondo, ColorDeEnfasis.
+    // As the screens make a button: Container, then Text, ColorDeFondo (always Fondo),
+    // ColorDeEnfasis and the click.
     void CreaElBoton(double alto = 495) {
         contenedor = &ventana.AgregaCajaDeImagen("picBotonSiguiente", 5033, 3120, 1935, alto);
-        boton.Container(ventana, *contenedor);
-        boton.Text("Siguiente");
-        boton.ColorDeFondo(Fondo);
-        boton.ColorDeEnfasis(Enfasis);
-        boton.on_click = [this] { ++clics; };
+        PreparaElBoton(boton, ventana, *contenedor, "Siguiente", Enfasis, [this] { ++clics; });
         ventana.on_movimiento = [this] { boton.Apagar(); };
         ventana.Show();
     }

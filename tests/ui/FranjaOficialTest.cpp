@@ -67,6 +67,24 @@ TEST_F(FranjaOficialTest, ThreeBlocksOfFixedColoursCoverTheTopEdgeInSinglePrecis
     EXPECT_EQ(imagen.Pixel(0, 15), RGB(255, 255, 255)) << "the stripe is 225 twips high";
 }
 
+TEST_F(FranjaOficialTest, AgregaLaFranjaOficialAddsTheFourBorderlessBoxesTheLoadLaysOut) {
+    AgregaLaFranjaOficial(ventana);
+    ASSERT_EQ(ventana.Controls().size(), 4u);
+    auto& franja = ventana.Obten<CajaDeImagen>("picFranjaOficial");
+    EXPECT_EQ(franja.BorderStyle(), EstiloDeBorde::Ninguno);
+    EXPECT_EQ(franja.Container(), nullptr);
+    for (int i = 1; i <= 3; ++i) {
+        EXPECT_EQ(Bloque(i).BorderStyle(), EstiloDeBorde::Ninguno) << i;
+        EXPECT_EQ(Bloque(i).Container(), &franja) << i;
+    }
+
+    ConfiguraLaVentana(ventana, "Asistente");
+    EXPECT_DOUBLE_EQ(franja.Width(), 11910);
+    EXPECT_DOUBLE_EQ(franja.Height(), 225);
+    EXPECT_NEAR(Bloque(3).Left(), 7860.6, 0.01);
+    EXPECT_EQ(Bloque(3).BackColor(), RGB(231, 230, 230));
+}
+
 TEST_F(FranjaOficialTest, AWindowWithoutTheStripeGetsItsCaptionAndNothingElse) {
     auto& logo = ventana.AgregaCajaDeImagen("picLogoMV", 2167, 1320, 7575, 2175);
     ConfiguraLaVentana(ventana, "Asistente");

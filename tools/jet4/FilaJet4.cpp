@@ -78,9 +78,8 @@ Bytes ComponeLaFila(const std::vector<Columna>& columnas, const DisposicionDeCol
     if (valores.size() != columnas.size())
         throw std::invalid_argument("la fila no tiene un valor por columna");
     const std::size_t n = columnas.size();
-    Bytes fila;
-    Agrega16(fila, static_cast<uint32_t>(n));
-    fila.resize(2 + disposicion.bytesFijos, 0);
+    Bytes fila(2 + disposicion.bytesFijos, 0);
+    Pon16(fila, 0, static_cast<uint32_t>(n));
     Bytes mascaraDeNulos((n + 7) / 8, 0);
     std::vector<uint16_t> inicioVariable;
 

@@ -71,8 +71,9 @@ Bytes Icono() {
 
 // The DOS header of a Windows program ("MZ"), followed by a line that says what the file is.
 Bytes Biblioteca(const std::string& nombre) {
-    Bytes bytes = {'M', 'Z'};
-    bytes.resize(64, 0);
+    Bytes bytes(64, 0);
+    bytes[0] = 'M';
+    bytes[1] = 'Z';
     const std::string texto = "Biblioteca de muestra de Mirvalo: " + nombre + "\r\n";
     bytes.insert(bytes.end(), texto.begin(), texto.end());
     return bytes;

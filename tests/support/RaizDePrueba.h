@@ -1,13 +1,13 @@
 #pragma once
 #include <gtest/gtest.h>
+#include <stdlib.h>
 
 #include <chrono>
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <thread>
+
+#include "support/ArchivosDePrueba.h"
 
 namespace mirvalo::prueba {
 
@@ -30,13 +30,9 @@ protected:
         std::filesystem::remove_all(raiz_, error);
     }
 
-    static std::string Lee(const std::filesystem::path& ruta) {
-        std::ifstream archivo(ruta, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(archivo), std::istreambuf_iterator<char>());
-    }
+    static std::string Lee(const std::filesystem::path& ruta) { return LeeElArchivo(ruta); }
     static void Escribe(const std::filesystem::path& ruta, const std::string& texto) {
-        std::filesystem::create_directories(ruta.parent_path());
-        std::ofstream(ruta, std::ios::binary) << texto;
+        EscribeElArchivo(ruta, texto);
     }
     std::string Diario() const { return Lee(raiz_ / "journal.log"); }
 
