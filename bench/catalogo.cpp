@@ -13,6 +13,7 @@
 #include <functional>
 #include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "model/El_Institucion.h"
@@ -43,7 +44,7 @@ void LlenaElCatalogo(mirvalo::El_Institucion& institucion, int aplicaciones) {
             azar() % 20 == 0 && i > 0 ? static_cast<int>(azar() % static_cast<unsigned>(i)) : i;
         std::string nombre = "Aplicación " + std::to_string(numero);
         if (numero != i && azar() % 2 == 0) nombre = "APLICACIÓN " + std::to_string(numero);
-        aplicacion.NombreAplicacion = nombre;
+        aplicacion.NombreAplicacion = std::move(nombre);
         aplicacion.SuiteAplicacion = Suites[azar() % std::size(Suites)];
         const unsigned nivel = azar() % std::size(Niveles);
         aplicacion.IdNivel = std::to_string(nivel + 1);

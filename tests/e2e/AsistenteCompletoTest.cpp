@@ -5,7 +5,6 @@
 #include <stdlib.h>
 
 #include <chrono>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>

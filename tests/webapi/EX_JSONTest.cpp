@@ -223,19 +223,24 @@ TEST(EX_JSON, ReadsAFilePlanAnswer) {
     EXPECT_EQ(archivos->Lista()[1].Objeto().Busca("RutaInstalacion")->Texto(), "Bin\\b.dll");
 }
 
+std::string Clave(int i) {
+    std::string clave = "k";
+    clave += std::to_string(i);
+    return clave;
+}
+
 TEST(ObjetoJson, KeepsOrderAndRefusesDuplicatesAtAnySize) {
     // Past the size where the object starts indexing its keys.
     ObjetoJson objeto;
-    for (int i = 0; i < 100; ++i)
-        ASSERT_TRUE(objeto.Agrega("k" + std::to_string(i), ValorJson(Decimal::DesdeEntero(i))));
+    for (int i = 0; i < 100; ++i) ASSERT_TRUE(objeto.Agrega(Clave(i), ValorJson(Decimal::DesdeEntero(i))));
     EXPECT_FALSE(objeto.Agrega("k7", ValorJson(true)));
     EXPECT_FALSE(objeto.Agrega("k99", ValorJson(true)));
     EXPECT_EQ(objeto.Cantidad(), 100u);
     for (int i = 0; i < 100; ++i) {
-        const ValorJson* v = objeto.Busca("k" + std::to_string(i));
+        const ValorJson* v = objeto.Busca(Clave(i));
         ASSERT_NE(v, nullptr);
         EXPECT_EQ(v->Numero(), Decimal::DesdeEntero(i));
-        EXPECT_EQ(objeto.Pares()[i].first, "k" + std::to_string(i));
+        EXPECT_EQ(objeto.Pares()[i].first, Clave(i));
     }
     EXPECT_EQ(objeto.Busca("K7"), nullptr);
     EXPECT_EQ(objeto.Busca("k100"), nullptr);

@@ -87,7 +87,7 @@ std::string LineaDeComandos::Ayuda() {
            "The development Web API of the Mirvalo assistant, with a sample catalogue and product.\n"
            "  --host HOST              address to listen on (default 127.0.0.1)\n"
            "  --port N                 port (default 8080; 0 picks a free port)\n"
-           "  --data DIR               sample data folder (default: the repository's)\n"
+           "  --data DIR               sample data folder (default: the build's assembled sample product)\n"
            "  --reports FILE           write every step and failure report received as JSON lines\n"
            "IniciarDM answer:\n"
            "  --active BOOL            \"Activa\" (default true)\n"
